@@ -1,0 +1,27 @@
+#include "ausgabe_datei.h"
+#include "generatoren.h"
+#include "optionen.h"
+
+#include <iostream>
+
+namespace {
+
+void funktionSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {
+  datei << "//  " << e.quellName << " ---> " << e.zielName << "\n";
+  if (!e.funktionsKommentar.empty())
+    datei << "/// " << e.funktionsKommentar << "\n";
+  datei << "void " << e.klassenName << "::berechne()\n"
+        << "{\n  " << e.berechnung << "\n}\n\n\n";
+}
+
+} // namespace
+
+bool funktionenErstellen(const char *dateiName, const ConfigListe &liste) {
+  std::cout << "Erstellen der Funktionsdefinitionen ...";
+  AusgabeDatei datei(dateiName);
+  dateiKopfSchreiben(datei, "// ", dateiName);
+  datei << "#include \"" << KLASSEN_DATEI << "\"\n\n\n";
+  for (const ConfigEintrag &eintrag : liste)
+    funktionSchreiben(datei, eintrag);
+  return fortschrittAbschliessen(datei.abschliessen());
+}

@@ -1,0 +1,171 @@
+#include "konfiguration_lesen.h"
+
+#include "zeilen_leser.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+// The entry being collected, with one bit per text field that was set.
+struct AktuellerEintrag {
+  ConfigEintrag eintrag;
+  unsigned gesetzt = 0;
+};
+
+enum ZeilenArt { FELD, UEBERSPRINGEN, ENDE_DES_EINTRAGS, FEHLERHAFT };
+
+const unsigned ALLE_PFLICHTTEXTE = 0x3F;
+
+// The text field of key `schluessel` and its bit in `gesetzt`, or null.
+std::string *textFeld(ConfigEintrag &eintrag, char schluessel, unsigned &bit) {
+  switch (schluessel) {
+  case 'C':
+    bit = 0x01;
+    return &eintrag.klassenName;
+  case 'F':
+    bit = 0x02;
+    return &eintrag.berechnung;
+  case 'Q':
+    bit = 0x04;
+    return &eintrag.quellName;
+  case 'q':
+    bit = 0x08;
+    return &eintrag.quellBez;
+  case 'Z':
+    bit = 0x10;
+    return &eintrag.zielName;
+  case 'z':
+    bit = 0x20;
+    return &eintrag.zielBez;
+  case 'D':
+    bit = 0x40;
+    return &eintrag.klassenKommentar;
+  case 'd':
+    bit = 0x80;
+    return &eintrag.funktionsKommentar;
+  default:
+    return nullptr;
+  }
+}
+
+// A field line of the key alone sets the empty text (or 0).
+std::string feldWert(const std::string &zeile) {
+  return zeile.size() > 2 ? zeile.substr(2) : std::string();
+}
+
+ZeilenArt zeileAuswerten(const std::string &zeile, AktuellerEintrag &aktuell) {
+  if (zeile.empty() || zeile[0] == '#')
+    return UEBERSPRINGEN;
+  char schluessel = zeile[0];
+  if (schluessel == 'E')
+    return ENDE_DES_EINTRAGS;
+  if (schluessel == 'T' || schluessel == 'P') {
+    int zahl = zahlLesen(feldWert(zeile).c_str());
+    (schluessel == 'T' ? aktuell.eintrag.typNummer : aktuell.eintrag.potenz) = zahl;
+    return FELD;
+  }
+  unsigned bit = 0;
+  std::string *feld = textFeld(aktuell.eintrag, schluessel, bit);
+  if (!feld)
+    return FEHLERHAFT;
+  *feld = feldWert(zeile);
+  aktuell.gesetzt |= bit;
+  return FELD;
+}
+
+bool vollstaendig(const AktuellerEintrag &aktuell) {
+  return (aktuell.gesetzt & ALLE_PFLICHTTEXTE) == ALLE_PFLICHTTEXTE &&
+         aktuell.eintrag.typNummer != 0 && aktuell.eintrag.potenz != 0;
+}
+
+// A complete entry goes to the list; an incomplete one keeps its values,
+// which carry over into the next entry.
+void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste) {
+  if (!vollstaendig(aktuell))
+    return;
+  liste.push_back(aktuell.eintrag);
+  aktuell = AktuellerEintrag();
+}
+
+void fehlerhafteZeileMelden(unsigned long zeilenNummer, const std::string &zeile) {
+  std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
+            << "Fehlerhafte Zeile (Zeile:" << zeilenNummer << "):\n"
+            << zeile << '\n'
+            << std::flush;
+}
+
+void zuLangeZeileMelden(unsigned long zeilenNummer) {
+  std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
+            << "Zeile zu lang (Zeile:" << zeilenNummer << "): mehr als "
+            << ZeilenLeser::MAX_ZEILENLAENGE << " Zeichen!\n"
+            << std::flush;
+}
+
+bool eintraegeLesen(std::FILE *datei, ConfigListe &liste) {
+  ZeilenLeser leser(datei);
+  AktuellerEintrag aktuell;
+  std::string zeile;
+  unsigned long zeilenNummer = 0;
+  for (;;) {
+    ZeilenLeser::Ergebnis ergebnis = leser.naechsteZeile(zeile);
+    if (ergebnis == ZeilenLeser::ENDE)
+      return true;
+    ++zeilenNummer;
+    if (ergebnis == ZeilenLeser::ZU_LANG) {
+      zuLangeZeileMelden(zeilenNummer);
+      return false;
+    }
+    switch (zeileAuswerten(zeile, aktuell)) {
+    case FEHLERHAFT:
+      fehlerhafteZeileMelden(zeilenNummer, zeile);
+      return false;
+    case ENDE_DES_EINTRAGS:
+      eintragAbschliessen(aktuell, liste);
+      break;
+    default:
+      break;
+    }
+  }
+}
+
+bool istLeerraum(char zeichen) {
+  return zeichen == ' ' || (zeichen >= '\t' && zeichen <= '\r');
+}
+
+} // namespace
+
+int zahlLesen(const char *text) {
+  while (istLeerraum(*text))
+    ++text;
+  bool negativ = *text == '-';
+  if (*text == '-' || *text == '+')
+    ++text;
+  // No overflow test: the value wraps around in 32 bits.
+  std::uint32_t wert = 0;
+  for (; *text >= '0' && *text <= '9'; ++text)
+    wert = wert * 10u + static_cast<std::uint32_t>(*text - '0');
+  if (negativ)
+    wert = 0u - wert;
+  return static_cast<std::int32_t>(wert);
+}
+
+bool konfigurationLesen(const char *dateiName, ConfigListe &liste) {
+  std::cout << "Lese die Konfigurationsdatei " << dateiName << std::endl;
+  std::FILE *datei = std::fopen(dateiName, "rb");
+  if (!datei) {
+    std::cerr << "Konfigurationsdatei " << dateiName << " konnte nicht "
+              << "ge\xF6"
+                 "ffnet werden!\n";
+    return false;
+  }
+  bool gelesen = eintraegeLesen(datei, liste);
+  std::fclose(datei);
+  if (gelesen)
+    std::cout << liste.size()
+              << " Eintr\x84"
+                 "ge gelesen."
+              << std::endl;
+  return gelesen;
+}

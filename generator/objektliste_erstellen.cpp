@@ -1,0 +1,20 @@
+#include "ausgabe_datei.h"
+#include "generatoren.h"
+
+#include <iostream>
+
+bool objektlisteErstellen(const char *dateiName, const ConfigListe &liste) {
+  std::cout << "Erstellen der Objektliste ...";
+  AusgabeDatei datei(dateiName);
+  dateiKopfSchreiben(datei, "// ", dateiName);
+  datei << "// Diese Datei wird von der Datei umrechnung_liste.cpp eingebunden.\n"
+        << "// Sie enth\xE4lt daher keine Include-Anweisungen und\n"
+        << "// ist nicht einzeln kompilierbar!\n\n"
+        << "void Umrechnung_Liste::objekteErstellen()\n{\n"
+        << "  Umrechnung *temp = 0;\n"
+        << "  liste.clear();\n\n";
+  for (const ConfigEintrag &e : liste)
+    datei << "  liste.push_back(temp = new " << e.klassenName << "(" << e.typNummer << "));\n";
+  datei << "\n}\n\n";
+  return fortschrittAbschliessen(datei.abschliessen());
+}

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests (plain and under
+# AddressSanitizer + UndefinedBehaviorSanitizer) and the reader's fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+pakete_installieren
+
+JOBS=$(nproc)
+FUZZ_SEKUNDEN=${FUZZ_SEKUNDEN:-30}
+
+echo "== Native build and tests (build/host)"
+cmake -S . -B build/host -G Ninja -DBUILD_TESTING=ON >/dev/null
+cmake --build build/host -j "$JOBS"
+ctest --test-dir build/host -j "$JOBS" --output-on-failure
+
+echo "== Native tests under ASan and UBSan (build/asan)"
+cmake -S . -B build/asan -G Ninja -DBUILD_TESTING=ON -DVELMORA_SANITIZE=ON \
+  -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/asan -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/asan -j "$JOBS" --output-on-failure
+
+echo "== Fuzzing the definition file reader for ${FUZZ_SEKUNDEN} s (build/fuzz)"
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
+  -DVELMORA_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/fuzz -j "$JOBS" --target fuzz_konfiguration
+mkdir -p build/fuzz/korpus
+for i in tests/generator/golden/*/umrechnungen.conf; do
+  cp "$i" "build/fuzz/korpus/$(basename "$(dirname "$i")").conf"
+done
+build/fuzz/fuzz_konfiguration -max_total_time="$FUZZ_SEKUNDEN" -max_len=4096 \
+  -print_final_stats=1 build/fuzz/korpus 2>build/fuzz/fuzz.log ||
+  { tail -n 40 build/fuzz/fuzz.log; echo "fuzzing found a fault"; exit 1; }
+grep -E 'stat::number_of_executed_units' build/fuzz/fuzz.log || true
+echo "fuzz: no crash, no leak"

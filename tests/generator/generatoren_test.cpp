@@ -1,0 +1,100 @@
+#include "generatoren.h"
+#include "konfiguration_lesen.h"
+#include "optionen.h"
+#include "test_dateien.h"
+
+#include <gtest/gtest.h>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+const std::string GOLDEN = GOLDEN_VERZEICHNIS;
+
+// Runs every writer on the golden definition file of `fall` in a fresh
+// directory and compares each written file with the reference bytes.
+void mitReferenzVergleichen(const std::string &fall) {
+  TempVerzeichnis verzeichnis;
+  ArbeitsverzeichnisWechsel wechsel(verzeichnis.pfad());
+  dateiSchreiben("umrechnungen.conf", dateiLesen(GOLDEN + "/" + fall + "/umrechnungen.conf"));
+  std::ostringstream aus;
+  std::streambuf *alt = std::cout.rdbuf(aus.rdbuf());
+  ConfigListe liste;
+  bool gelesen = konfigurationLesen("umrechnungen.conf", liste);
+  bool geschrieben = true;
+  for (int i = 0; i < OPTIONEN_ANZAHL; ++i)
+    geschrieben = OPTIONEN[i].erstellen(OPTIONEN[i].dateiName, liste) && geschrieben;
+  std::cout.rdbuf(alt);
+  ASSERT_TRUE(gelesen);
+  ASSERT_TRUE(geschrieben);
+  for (int i = 0; i < OPTIONEN_ANZAHL; ++i) {
+    std::string name = OPTIONEN[i].dateiName;
+    EXPECT_EQ(dateiLesen(name), dateiLesen(GOLDEN + "/" + fall + "/" + name))
+        << fall << "/" << name;
+    EXPECT_FALSE(dateiExistiert(name + ".tmp"));
+  }
+}
+
+TEST(Generatoren, DreiEintraegeWieReferenz) {
+  mitReferenzVergleichen("beispiel");
+}
+
+TEST(Generatoren, LeereListeGibtNurFesteTeile) {
+  mitReferenzVergleichen("leer");
+}
+
+ConfigEintrag eintragMit(const std::string &quell, const std::string &ziel) {
+  ConfigEintrag e;
+  e.quellBez = quell;
+  e.zielBez = ziel;
+  return e;
+}
+
+std::string einheitenSchreiben(const ConfigListe &liste) {
+  TempVerzeichnis verzeichnis;
+  ArbeitsverzeichnisWechsel wechsel(verzeichnis.pfad());
+  std::ostringstream aus;
+  std::streambuf *alt = std::cout.rdbuf(aus.rdbuf());
+  einheitenlisteErstellen("einheiten.cpp", liste);
+  std::cout.rdbuf(alt);
+  std::string text = dateiLesen("einheiten.cpp");
+  return text.substr(text.find("static"));
+}
+
+TEST(Generatoren, EinheitenNachBytesSortiertUndEinmalig) {
+  ConfigListe liste;
+  const char *labels[] = {"K",
+                          "m",
+                          "ft",
+                          "in",
+                          "yd",
+                          "mile",
+                          "sm",
+                          "\xB0"
+                          "C",
+                          "\xB0"
+                          "F",
+                          "\xC5",
+                          "m",
+                          "K"};
+  for (const char *label : labels)
+    liste.push_back(eintragMit(label, label));
+  std::string erwartet =
+      "  {\"K\"},\r\n  {\"ft\"},\r\n  {\"in\"},\r\n  {\"m\"},\r\n  {\"mile\"},\r\n"
+      "  {\"sm\"},\r\n  {\"yd\"},\r\n  {\"\xB0"
+      "C\"},\r\n  {\"\xB0"
+      "F\"},\r\n"
+      "  {\"\xC5\"}\r\n\r\n};\r\n\r\n";
+  EXPECT_EQ(einheitenSchreiben(liste), "static const char *unitsQuell[] = {\r\n" + erwartet +
+                                           "static const char *unitsZiel[] = {\r\n" + erwartet);
+}
+
+TEST(Generatoren, EinheitenlistenSindUnabhaengig) {
+  ConfigListe liste;
+  liste.push_back(eintragMit("a", "z"));
+  EXPECT_EQ(einheitenSchreiben(liste), "static const char *unitsQuell[] = {\r\n  {\"a\"}\r\n\r\n"
+                                       "};\r\n\r\nstatic const char *unitsZiel[] = {\r\n"
+                                       "  {\"z\"}\r\n\r\n};\r\n\r\n");
+}
+
+} // namespace

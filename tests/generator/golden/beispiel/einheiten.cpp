@@ -1,0 +1,25 @@
+// einheiten.cpp
+
+// ACHTUNG!
+// Diese Datei wurde durch einen Quelltextgenerator erstellt.
+// Alle Änderungen gehen beim nächsten Generatordurchlauf verloren!
+
+
+// Diese Datei wird von der Datei main-win.cpp eingebunden.
+// Sie enthält daher keine Include-Anweisungen und
+// ist nicht einzeln kompilierbar!
+
+static const char *unitsQuell[] = {
+  {"K"},
+  {"ft"},
+  {"m"}
+
+};
+
+static const char *unitsZiel[] = {
+  {"ft"},
+  {"m"},
+  {"°C"}
+
+};
+

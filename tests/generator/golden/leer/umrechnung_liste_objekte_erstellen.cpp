@@ -1,0 +1,19 @@
+// umrechnung_liste_objekte_erstellen.cpp
+
+// ACHTUNG!
+// Diese Datei wurde durch einen Quelltextgenerator erstellt.
+// Alle Änderungen gehen beim nächsten Generatordurchlauf verloren!
+
+
+// Diese Datei wird von der Datei umrechnung_liste.cpp eingebunden.
+// Sie enthält daher keine Include-Anweisungen und
+// ist nicht einzeln kompilierbar!
+
+void Umrechnung_Liste::objekteErstellen()
+{
+  Umrechnung *temp = 0;
+  liste.clear();
+
+
+}
+

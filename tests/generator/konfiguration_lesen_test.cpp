@@ -1,0 +1,191 @@
+#include "konfiguration_lesen.h"
+#include "test_dateien.h"
+
+#include <gtest/gtest.h>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+struct Lesung {
+  bool gelesen;
+  std::string ausgabe;
+  std::string fehler;
+  ConfigListe liste;
+};
+
+// Reads `inhalt` as a definition file, with both console streams captured.
+Lesung lesen(const std::string &inhalt) {
+  TempVerzeichnis verzeichnis;
+  std::string pfad = verzeichnis.datei("umrechnungen.conf");
+  dateiSchreiben(pfad, inhalt);
+  std::ostringstream aus, err;
+  std::streambuf *altAus = std::cout.rdbuf(aus.rdbuf());
+  std::streambuf *altErr = std::cerr.rdbuf(err.rdbuf());
+  Lesung lesung;
+  lesung.gelesen = konfigurationLesen(pfad.c_str(), lesung.liste);
+  std::cout.rdbuf(altAus);
+  std::cerr.rdbuf(altErr);
+  lesung.ausgabe = aus.str();
+  lesung.fehler = err.str();
+  return lesung;
+}
+
+std::string eintrag(const std::string &name, const std::string &typ = "50006") {
+  return "C " + name + "\nT " + typ + "\nP 1\nF ergebnis = basis;\nQ Meter\nq m\nZ Fuss\nz ft\nE\n";
+}
+
+TEST(KonfigurationLesen, LeereUndKommentarDateienGebenKeineEintraege) {
+  for (const char *inhalt : {"", "# nur ein Kommentar\n\n#\n", "\n\n\n"}) {
+    Lesung l = lesen(inhalt);
+    EXPECT_TRUE(l.gelesen);
+    EXPECT_TRUE(l.liste.empty());
+    EXPECT_EQ(l.ausgabe.substr(l.ausgabe.find('\n') + 1), "0 Eintr\x84ge gelesen.\n");
+    EXPECT_EQ(l.fehler, "");
+  }
+}
+
+TEST(KonfigurationLesen, FelderLandenImEintrag) {
+  Lesung l = lesen("C MeterToFeet\nT 50006\nP 2\nF ergebnis = basis / 0.3048;\nQ Meter\n"
+                   "q m\nZ Fu\xDF\nz ft\nD Klasse\nd Funktion\nE\n");
+  ASSERT_TRUE(l.gelesen);
+  ASSERT_EQ(l.liste.size(), 1u);
+  const ConfigEintrag &e = l.liste.front();
+  EXPECT_EQ(e.klassenName, "MeterToFeet");
+  EXPECT_EQ(e.typNummer, 50006);
+  EXPECT_EQ(e.potenz, 2);
+  EXPECT_EQ(e.berechnung, "ergebnis = basis / 0.3048;");
+  EXPECT_EQ(e.quellName, "Meter");
+  EXPECT_EQ(e.quellBez, "m");
+  EXPECT_EQ(e.zielName, "Fu\xDF");
+  EXPECT_EQ(e.zielBez, "ft");
+  EXPECT_EQ(e.klassenKommentar, "Klasse");
+  EXPECT_EQ(e.funktionsKommentar, "Funktion");
+}
+
+TEST(KonfigurationLesen, WerteBleibenWortgetreu) {
+  // Any separator, blanks at both ends, an empty value, a key alone, the
+  // later of two equal keys, and comment fields that are absent.
+  Lesung l = lesen("CxA\nT\t -5\nP+3x\nF  f();\t\nQ\nq=\xB0"
+                   "C\nZ Ziel \nz x\nz y\nE\n");
+  ASSERT_EQ(l.liste.size(), 1u);
+  const ConfigEintrag &e = l.liste.front();
+  EXPECT_EQ(e.klassenName, "A");
+  EXPECT_EQ(e.typNummer, -5);
+  EXPECT_EQ(e.potenz, 3);
+  EXPECT_EQ(e.berechnung, " f();\t");
+  EXPECT_EQ(e.quellName, "");
+  EXPECT_EQ(e.quellBez, "\xB0"
+                        "C");
+  EXPECT_EQ(e.zielName, "Ziel ");
+  EXPECT_EQ(e.zielBez, "y");
+  EXPECT_EQ(e.klassenKommentar, "");
+  EXPECT_EQ(e.funktionsKommentar, "");
+}
+
+TEST(KonfigurationLesen, ZeilenendenUndDateiende) {
+  std::string lf = eintrag("A") + eintrag("B");
+  std::string crlf;
+  for (char c : lf)
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  Lesung l1 = lesen(lf), l2 = lesen(crlf);
+  ASSERT_EQ(l2.liste.size(), 2u);
+  EXPECT_EQ(l2.liste.back().zielBez, "ft");
+  EXPECT_EQ(l1.liste.size(), l2.liste.size());
+  EXPECT_EQ(l1.liste.front().berechnung, l2.liste.front().berechnung);
+
+  // 0x1A ends the file: the entry behind it and the malformed line are never read.
+  Lesung l3 = lesen(eintrag("A") + "\x1A" + eintrag("B") + " kaputt\n");
+  EXPECT_TRUE(l3.gelesen);
+  EXPECT_EQ(l3.liste.size(), 1u);
+
+  // The last line needs no line feed.
+  std::string ohne = eintrag("A");
+  ohne.pop_back();
+  EXPECT_EQ(lesen(ohne).liste.size(), 1u);
+}
+
+TEST(KonfigurationLesen, UnvollstaendigerEintragWirdUebertragen) {
+  // The first entry lacks "T": it is not taken, its values carry over.
+  Lesung l =
+      lesen("C Erster\nP 1\nF f;\nQ q\nq a\nZ z\nz b\nE\nC Zweiter\nT 7\nE\n" + eintrag("Dritter"));
+  ASSERT_EQ(l.liste.size(), 2u);
+  EXPECT_EQ(l.liste.front().klassenName, "Zweiter");
+  EXPECT_EQ(l.liste.front().typNummer, 7);
+  EXPECT_EQ(l.liste.front().quellBez, "a");
+  EXPECT_EQ(l.liste.back().klassenName, "Dritter");
+  EXPECT_EQ(l.liste.back().quellBez, "m");
+  EXPECT_EQ(l.ausgabe.substr(l.ausgabe.find('\n') + 1), "2 Eintr\x84ge gelesen.\n");
+
+  // A "T" or "P" of 0 or without digits leaves the entry incomplete.
+  EXPECT_TRUE(lesen(eintrag("A", "0")).liste.empty());
+  EXPECT_TRUE(lesen(eintrag("A", "x12")).liste.empty());
+  // Values after the last "E" are dropped without a message.
+  Lesung rest = lesen(eintrag("A") + "C B\nT 1\n");
+  EXPECT_EQ(rest.liste.size(), 1u);
+  EXPECT_EQ(rest.fehler, "");
+}
+
+TEST(KonfigurationLesen, FehlerhafteZeileWirdGemeldet) {
+  const char *falsch[] = {" C eingerueckt", "e", "X 1", "5", "\tC tab", "\x80zeichen", "-"};
+  for (const char *zeile : falsch) {
+    Lesung l = lesen("# Kopf\n\n" + eintrag("A") + zeile + "\n" + eintrag("B"));
+    EXPECT_FALSE(l.gelesen) << zeile;
+    EXPECT_EQ(l.fehler, std::string("Fehler beim Parsen der Eingabedatei!\n"
+                                    "Fehlerhafte Zeile (Zeile:12):\n") +
+                            zeile + "\n");
+    EXPECT_EQ(l.liste.size(), 1u);
+    EXPECT_EQ(l.ausgabe.find("gelesen"), std::string::npos);
+  }
+}
+
+TEST(KonfigurationLesen, ZeilenlaengeGrenze) {
+  std::string lang1022 = "D" + std::string(1021, 'x');
+  Lesung l = lesen("C A\n" + lang1022 + "\n" + eintrag("A").substr(4));
+  ASSERT_TRUE(l.gelesen);
+  ASSERT_EQ(l.liste.size(), 1u);
+  EXPECT_EQ(l.liste.front().klassenKommentar.size(), 1020u);
+
+  // A 1,022-character last line without a line feed is read whole.
+  Lesung ende = lesen(eintrag("A") + "#" + std::string(1021, 'x'));
+  EXPECT_TRUE(ende.gelesen);
+
+  // CR bytes do not count towards the length.
+  EXPECT_TRUE(lesen(eintrag("A") + lang1022 + "\r\n").gelesen);
+
+  // One character more is an error that names the line; nothing is lost silently.
+  Lesung zuLang = lesen(eintrag("A") + "D" + std::string(1022, 'x') + "\n" + eintrag("B"));
+  EXPECT_FALSE(zuLang.gelesen);
+  EXPECT_EQ(zuLang.fehler, "Fehler beim Parsen der Eingabedatei!\n"
+                           "Zeile zu lang (Zeile:10): mehr als 1022 Zeichen!\n");
+}
+
+TEST(KonfigurationLesen, FehlendeDatei) {
+  std::ostringstream aus, err;
+  std::streambuf *altAus = std::cout.rdbuf(aus.rdbuf());
+  std::streambuf *altErr = std::cerr.rdbuf(err.rdbuf());
+  ConfigListe liste;
+  bool gelesen = konfigurationLesen("/nicht/vorhanden.conf", liste);
+  std::cout.rdbuf(altAus);
+  std::cerr.rdbuf(altErr);
+  EXPECT_FALSE(gelesen);
+  EXPECT_EQ(aus.str(), "Lese die Konfigurationsdatei /nicht/vorhanden.conf\n");
+  EXPECT_EQ(err.str(), "Konfigurationsdatei /nicht/vorhanden.conf konnte nicht "
+                       "ge\xF6"
+                       "ffnet werden!\n");
+}
+
+TEST(ZahlLesen, VorzeichenLeerraumUndRest) {
+  EXPECT_EQ(zahlLesen("  -12abc"), -12);
+  EXPECT_EQ(zahlLesen("+50007"), 50007);
+  EXPECT_EQ(zahlLesen("\t\n 3"), 3);
+  EXPECT_EQ(zahlLesen("x5"), 0);
+  EXPECT_EQ(zahlLesen("- 5"), 0);
+  EXPECT_EQ(zahlLesen(""), 0);
+  EXPECT_EQ(zahlLesen("2147483647"), 2147483647);
+  EXPECT_EQ(zahlLesen("-2147483648"), -2147483647 - 1);
+  // No overflow test: the value wraps around instead of being undefined.
+  EXPECT_EQ(zahlLesen("4294967296"), 0);
+}
+
+} // namespace
