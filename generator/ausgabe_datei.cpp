@@ -9,7 +9,9 @@
 
 AusgabeDatei::AusgabeDatei(const char *zielName)
     : zielName(zielName), tempName(std::string(zielName) + ".tmp"),
-      datei(std::fopen(tempName.c_str(), "wb")) {}
+      datei(std::fopen(tempName.c_str(), "wb")) {
+  puffer.reserve(PUFFER_GROESSE + 4096);
+}
 
 AusgabeDatei::~AusgabeDatei() {
   if (datei) {
@@ -19,21 +21,19 @@ AusgabeDatei::~AusgabeDatei() {
 }
 
 void AusgabeDatei::schreiben(const char *text, std::size_t laenge) {
-  if (!datei || fehler)
-    return;
-  const char *ende = text + laenge;
-  while (text < ende) {
-    const char *zeilenEnde =
-        static_cast<const char *>(std::memchr(text, '\n', static_cast<std::size_t>(ende - text)));
-    const char *stueckEnde = zeilenEnde ? zeilenEnde : ende;
-    std::size_t stueck = static_cast<std::size_t>(stueckEnde - text);
-    if (std::fwrite(text, 1, stueck, datei) != stueck ||
-        (zeilenEnde && std::fwrite("\r\n", 1, 2, datei) != 2)) {
-      fehler = true;
-      return;
-    }
-    text = zeilenEnde ? zeilenEnde + 1 : ende;
+  for (std::size_t i = 0; i < laenge; ++i) {
+    if (text[i] == '\n')
+      puffer.push_back('\r');
+    puffer.push_back(text[i]);
   }
+  if (puffer.size() >= PUFFER_GROESSE)
+    pufferLeeren();
+}
+
+void AusgabeDatei::pufferLeeren() {
+  if (datei && !fehler && std::fwrite(puffer.data(), 1, puffer.size(), datei) != puffer.size())
+    fehler = true;
+  puffer.clear();
 }
 
 AusgabeDatei &AusgabeDatei::operator<<(const char *text) {
@@ -70,6 +70,7 @@ bool AusgabeDatei::abschliessen() {
     melden("erstellt");
     return false;
   }
+  pufferLeeren();
   bool geschrieben = !fehler && std::fflush(datei) == 0 && !std::ferror(datei);
   geschrieben = std::fclose(datei) == 0 && geschrieben;
   datei = nullptr;

@@ -24,13 +24,17 @@ public:
   bool abschliessen();
 
 private:
+  static const std::size_t PUFFER_GROESSE = 1 << 16;
+
   void schreiben(const char *text, std::size_t laenge);
+  void pufferLeeren();
   bool ersetzen();
   void melden(const char *was) const;
 
   std::string zielName;
   std::string tempName;
   std::FILE *datei;
+  std::string puffer;
   bool fehler = false;
 };
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -50,9 +51,10 @@ std::string *textFeld(ConfigEintrag &eintrag, char schluessel, unsigned &bit) {
   }
 }
 
-// A field line of the key alone sets the empty text (or 0).
-std::string feldWert(const std::string &zeile) {
-  return zeile.size() > 2 ? zeile.substr(2) : std::string();
+// The value starts at the third character; a field line of the key alone
+// sets the empty text (or 0).
+const char *feldWert(const std::string &zeile) {
+  return zeile.size() > 2 ? &zeile[2] : "";
 }
 
 ZeilenArt zeileAuswerten(const std::string &zeile, AktuellerEintrag &aktuell) {
@@ -62,7 +64,7 @@ ZeilenArt zeileAuswerten(const std::string &zeile, AktuellerEintrag &aktuell) {
   if (schluessel == 'E')
     return ENDE_DES_EINTRAGS;
   if (schluessel == 'T' || schluessel == 'P') {
-    int zahl = zahlLesen(feldWert(zeile).c_str());
+    int zahl = zahlLesen(feldWert(zeile));
     (schluessel == 'T' ? aktuell.eintrag.typNummer : aktuell.eintrag.potenz) = zahl;
     return FELD;
   }
@@ -85,7 +87,7 @@ bool vollstaendig(const AktuellerEintrag &aktuell) {
 void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste) {
   if (!vollstaendig(aktuell))
     return;
-  liste.push_back(aktuell.eintrag);
+  liste.push_back(std::move(aktuell.eintrag));
   aktuell = AktuellerEintrag();
 }
 

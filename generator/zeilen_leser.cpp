@@ -1,40 +1,46 @@
 #include "zeilen_leser.h"
 
+#include <cstring>
+
 namespace {
-const int ENDE_ZEICHEN = 0x1A;
+const char ENDE_ZEICHEN = 0x1A;
 }
 
-int ZeilenLeser::naechstesByte() {
+bool ZeilenLeser::pufferFuellen() {
   if (dateiEnde)
-    return EOF;
-  if (position == anzahl) {
-    anzahl = std::fread(puffer, 1, sizeof puffer, datei);
-    position = 0;
-    if (anzahl == 0) {
-      dateiEnde = true;
-      return EOF;
-    }
-  }
-  int byte = static_cast<unsigned char>(puffer[position++]);
-  if (byte == ENDE_ZEICHEN) {
+    return false;
+  anzahl = std::fread(puffer, 1, sizeof puffer, datei);
+  position = 0;
+  // Byte 0x1A ends the file: nothing behind it is read.
+  if (const void *ende = std::memchr(puffer, ENDE_ZEICHEN, anzahl)) {
+    anzahl = static_cast<std::size_t>(static_cast<const char *>(ende) - puffer);
     dateiEnde = true;
-    return EOF;
+  } else if (anzahl == 0) {
+    dateiEnde = true;
   }
-  return byte;
+  return anzahl > 0;
 }
 
 ZeilenLeser::Ergebnis ZeilenLeser::naechsteZeile(std::string &zeile) {
   zeile.clear();
   for (;;) {
-    int byte = naechstesByte();
-    if (byte == EOF)
+    if (position == anzahl && !pufferFuellen())
       return zeile.empty() ? ENDE : ZEILE;
-    if (byte == '\n')
+    const char *anfang = puffer + position;
+    const char *zeilenEnde =
+        static_cast<const char *>(std::memchr(anfang, '\n', anzahl - position));
+    const char *stueckEnde = zeilenEnde ? zeilenEnde : puffer + anzahl;
+    for (const char *zeichen = anfang; zeichen < stueckEnde; ++zeichen) {
+      if (*zeichen == '\r')
+        continue;
+      if (zeile.size() == MAX_ZEILENLAENGE)
+        return ZU_LANG;
+      zeile.push_back(*zeichen);
+    }
+    position = static_cast<std::size_t>(stueckEnde - puffer);
+    if (zeilenEnde) {
+      ++position;
       return ZEILE;
-    if (byte == '\r')
-      continue;
-    if (zeile.size() == MAX_ZEILENLAENGE)
-      return ZU_LANG;
-    zeile.push_back(static_cast<char>(byte));
+    }
   }
 }

@@ -17,7 +17,7 @@ public:
   Ergebnis naechsteZeile(std::string &zeile);
 
 private:
-  int naechstesByte();
+  bool pufferFuellen();
 
   std::FILE *datei;
   char puffer[1 << 16];
