@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests (plain and under
-# AddressSanitizer + UndefinedBehaviorSanitizer) and the reader's fuzz target.
+# AddressSanitizer + UndefinedBehaviorSanitizer, whose leak check also covers
+# the conversion objects), the Windows cross build, and the reader's fuzz
+# target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -20,6 +22,11 @@ cmake -S . -B build/asan -G Ninja -DBUILD_TESTING=ON -DVELMORA_SANITIZE=ON \
 cmake --build build/asan -j "$JOBS"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/asan -j "$JOBS" --output-on-failure
+
+echo "== Cross build for Windows (build/win/full)"
+cmake -S . -B build/win/full -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DVELMORA_BUILD=full >/dev/null
+cmake --build build/win/full -j "$JOBS"
 
 echo "== Fuzzing the definition file reader for ${FUZZ_SEKUNDEN} s (build/fuzz)"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
