@@ -7,7 +7,7 @@ PAKETE=(
   googletest libgtest-dev libbenchmark-dev valgrind
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 xvfb openbox xdotool imagemagick x11-utils
+  wine wine64 xvfb openbox xdotool wmctrl imagemagick x11-utils
 )
 
 pakete_installieren() {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests (plain and under
 # AddressSanitizer + UndefinedBehaviorSanitizer, whose leak check also covers
-# the conversion objects), the Windows cross build, and the reader's fuzz
-# target.
+# the conversion objects), the Windows cross build with its window tests
+# under Wine, and the reader's fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -27,6 +27,13 @@ echo "== Cross build for Windows (build/win/full)"
 cmake -S . -B build/win/full -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DVELMORA_BUILD=full >/dev/null
 cmake --build build/win/full -j "$JOBS"
+
+echo "== Window tests: Velmora.exe under Wine (one display, one prefix)"
+source scripts/wine-umgebung.sh
+trap wine_beenden EXIT
+wine_bereitstellen
+ctest --test-dir build/win/full --output-on-failure --timeout 300
+wine_beenden
 
 echo "== Fuzzing the definition file reader for ${FUZZ_SEKUNDEN} s (build/fuzz)"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# A display and a Wine prefix for running Velmora: sourced by run.sh and
+# test.sh. Without a display it starts Xvfb and openbox (for window focus
+# and activation as on a desktop); `wine_beenden` stops what it started.
+
+WINE_GESTARTET=()
+
+anzeige_bereitstellen() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    return 0
+  fi
+  local nummer=99
+  while [ -e "/tmp/.X${nummer}-lock" ]; do nummer=$((nummer + 1)); done
+  export DISPLAY=":${nummer}"
+  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  WINE_GESTARTET+=($!)
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  openbox >/dev/null 2>&1 &
+  WINE_GESTARTET+=($!)
+  sleep 0.5
+}
+
+# One prefix per checkout, prepared once: no crash dialog, no debug noise.
+wine_bereitstellen() {
+  export WINEPREFIX="${WINEPREFIX:-$PWD/build/wineprefix}"
+  export WINEDEBUG="${WINEDEBUG:--all}"
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+  anzeige_bereitstellen
+  if [ ! -f "$WINEPREFIX/.velmora-bereit" ]; then
+    echo "== Preparing the Wine prefix $WINEPREFIX (first time: about 15 s)"
+    mkdir -p "$WINEPREFIX"
+    wineboot --init >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.velmora-bereit"
+  fi
+}
+
+wine_beenden() {
+  wineserver -k >/dev/null 2>&1 || true
+  for pid in "${WINE_GESTARTET[@]}"; do kill "$pid" 2>/dev/null || true; done
+  WINE_GESTARTET=()
+}

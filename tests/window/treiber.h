@@ -1,0 +1,67 @@
+// Drives a running Velmora.exe from another process, as a user's actions
+// would: messages to its window and controls, reading what they show.
+#ifndef VELMORA_TREIBER_H
+#define VELMORA_TREIBER_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// ---- checks ---------------------------------------------------------------
+
+void pruefen(bool bedingung, const std::string &was, const char *datei, int zeile);
+void pruefenGleich(const std::string &ist, const std::string &soll, const std::string &was,
+                   const char *datei, int zeile);
+void pruefenGleich(long long ist, long long soll, const std::string &was, const char *datei,
+                   int zeile);
+int fehlschlaege();
+int bestandene();
+
+#define PRUEFE(bedingung) pruefen((bedingung), #bedingung, __FILE__, __LINE__)
+#define PRUEFE_GLEICH(ist, soll) pruefenGleich((ist), (soll), #ist, __FILE__, __LINE__)
+
+// ---- the program under test -------------------------------------------------
+
+class Velmora {
+public:
+  Velmora();
+  ~Velmora();
+  Velmora(const Velmora &) = delete;
+  Velmora &operator=(const Velmora &) = delete;
+
+  bool laeuft() const { return hwnd != nullptr; }
+  HWND fenster() const { return hwnd; }
+  HWND element(int id) const { return GetDlgItem(hwnd, id); }
+  // Waits until the program has handled every message sent so far.
+  void abwarten() const;
+  // Waits for the program to end; its exit code, or -1 after a time-out.
+  long beendetMit(DWORD millisekunden = 10000);
+  // The menu as the program itself sees it, one entry per line.
+  std::string menue() const;
+
+private:
+  PROCESS_INFORMATION prozess;
+  HWND hwnd = nullptr;
+};
+
+std::string programmVerzeichnis();
+
+// ---- controls -----------------------------------------------------------------
+
+std::string text(HWND element);
+void textSetzen(HWND element, const std::string &text);
+std::vector<std::string> eintraege(HWND box);
+int auswahl(HWND box);
+// Selects the entry whose bytes equal `eintrag`; false if there is none.
+bool waehlen(HWND box, const std::string &eintrag);
+RECT lageImElternfenster(HWND element);
+std::string klassenName(HWND element);
+
+// A message box or dialog of class "#32770" with this caption (null: any
+// caption) owned by `besitzer`; looks `versuche` times, 50 ms apart.
+HWND dialogFinden(const char *titel, HWND besitzer, int versuche = 40);
+std::string meldungsText(HWND box);
+bool schliessen(HWND box, WPARAM knopf = IDOK);
+
+#endif
