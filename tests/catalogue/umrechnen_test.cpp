@@ -1,3 +1,4 @@
+#include "erwartete_einheiten.h"
 #include "umrechnung_liste.h"
 
 #include <gtest/gtest.h>
@@ -5,11 +6,9 @@
 
 namespace {
 
-const char GRAD_C[] = "\xB0"
-                      "C";
-const char GRAD_F[] = "\xB0"
-                      "F";
-const char QM[] = "m\xB2";
+using erwartet::GRAD_C;
+using erwartet::GRAD_F;
+const char *const QM = erwartet::QUADRATMETER;
 const char AUSSERHALB[] = "Ergebnis au\xDF"
                           "erhalb des Zahlenbereichs";
 

@@ -1,5 +1,6 @@
 // Window tests: start the real Velmora.exe and use it from outside as a
 // user would. Usage: fenster_test <group>; each group starts its own Velmora.
+#include "erwartete_einheiten.h"
 #include "resource.h"
 #include "treiber.h"
 
@@ -23,45 +24,7 @@ const Liste GROESSEN = {"Alles",
                         "Temperaturen",
                         "Strecken",
                         "Zeit"};
-const Liste ALLE_EINHEITEN = {"K",
-                              "Morgen",
-                              "N",
-                              "Pa",
-                              "Torr",
-                              "a",
-                              "ac",
-                              "at",
-                              "atm",
-                              "bar",
-                              "d",
-                              "dyn",
-                              "ft",
-                              "g",
-                              "h",
-                              "ha",
-                              "in",
-                              "kg",
-                              "lb",
-                              "m",
-                              "mWS",
-                              "mile",
-                              "min",
-                              "mmHg",
-                              "m\xB2",
-                              "oz",
-                              "p",
-                              "psi",
-                              "s",
-                              "sm",
-                              "sq ft",
-                              "t",
-                              "u",
-                              "yd",
-                              "\xB0"
-                              "C",
-                              "\xB0"
-                              "F",
-                              "\xC5"};
+using erwartet::ALLE_EINHEITEN;
 const char KEINE_UMRECHNUNG[] = "Es wurde keine passende Umrechnung gefunden.";
 
 void befehl(const Velmora &v, int id) {
@@ -283,25 +246,6 @@ void testFenster() {
 
 // ---- quantities ---------------------------------------------------------------------------
 
-const struct {
-  int befehl;
-  Liste einheiten;
-} GROESSEN_EINHEITEN[] = {
-    {IDM_ALLES, ALLE_EINHEITEN},
-    {IDM_DRUCK, {"Pa", "Torr", "at", "atm", "bar", "mWS", "mmHg", "psi"}},
-    {IDM_FLAECHEN, {"Morgen", "a", "ac", "ha", "m\xB2", "sq ft"}},
-    {IDM_KRAFT, {"N", "dyn", "p"}},
-    {IDM_MASSEN, {"g", "kg", "lb", "oz", "t", "u"}},
-    {IDM_TEMPERATUREN,
-     {"K",
-      "\xB0"
-      "C",
-      "\xB0"
-      "F"}},
-    {IDM_STRECKEN, {"ft", "in", "m", "mile", "sm", "yd", "\xC5"}},
-    {IDM_ZEIT, {"d", "h", "min", "s"}},
-};
-
 void groessePruefen(const Velmora &v, int befehlsId, const Liste &einheiten) {
   std::string name = "quantity " + std::to_string(befehlsId);
   pruefen(eintraege(v.element(ID_QUELL_EINHEIT)) == einheiten, name + " source units", __FILE__,
@@ -318,11 +262,12 @@ void testGroessen() {
   Velmora v;
   PRUEFE(v.laeuft());
   // From the menu, with a unit selected before each choice.
-  for (const auto &groesse : GROESSEN_EINHEITEN) {
+  for (const erwartet::Groesse &groesse : erwartet::GROESSEN) {
     SendMessageA(v.element(ID_QUELL_EINHEIT), CB_SETCURSEL, 0, 0);
     SendMessageA(v.element(ID_ZIEL_EINHEIT), CB_SETCURSEL, 1, 0);
-    befehl(v, groesse.befehl);
-    groessePruefen(v, groesse.befehl, groesse.einheiten);
+    int id = groesse.code == 0 ? IDM_ALLES : groesse.code;
+    befehl(v, id);
+    groessePruefen(v, id, groesse.einheiten);
   }
   // The same quantity again still clears the selection.
   befehl(v, IDM_STRECKEN);
@@ -335,7 +280,7 @@ void testGroessen() {
     SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
     SendMessageA(v.fenster(), WM_COMMAND, MAKEWPARAM(ID_GROESSE, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(box));
-    groessePruefen(v, GROESSEN_EINHEITEN[i].befehl, GROESSEN_EINHEITEN[i].einheiten);
+    groessePruefen(v, IDM_ALLES + i, erwartet::GROESSEN[static_cast<size_t>(i)].einheiten);
   }
   // Other notifications of the quantity box change nothing.
   SendMessageA(box, CB_SETCURSEL, 3, 0);
@@ -359,11 +304,9 @@ void testGroessen() {
 void testUmrechnen() {
   Velmora v;
   PRUEFE(v.laeuft());
-  const char *QM = "m\xB2",
-             *GRAD_C = "\xB0"
-                       "C",
-             *GRAD_F = "\xB0"
-                       "F";
+  using erwartet::GRAD_C;
+  using erwartet::GRAD_F;
+  const char *QM = erwartet::QUADRATMETER;
   struct {
     const char *eingabe, *qp, *qe, *zp, *ze, *ausgabe;
   } faelle[] = {
