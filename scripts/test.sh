@@ -9,19 +9,31 @@ source scripts/setup.sh
 pakete_installieren
 
 JOBS=$(nproc)
+BESTANDEN=0
+
+# Runs ctest and counts its tests; set -e ends the script on a failure.
+tests_laufen() {
+  local protokoll
+  protokoll=$(mktemp)
+  ctest "$@" | tee "$protokoll"
+  local anzahl
+  anzahl=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$protokoll")
+  BESTANDEN=$((BESTANDEN + ${anzahl:-0}))
+  rm -f "$protokoll"
+}
 FUZZ_SEKUNDEN=${FUZZ_SEKUNDEN:-30}
 
 echo "== Native build and tests (build/host)"
 cmake -S . -B build/host -G Ninja -DBUILD_TESTING=ON >/dev/null
 cmake --build build/host -j "$JOBS"
-ctest --test-dir build/host -j "$JOBS" --output-on-failure
+tests_laufen --test-dir build/host -j "$JOBS" --output-on-failure
 
 echo "== Native tests under ASan and UBSan (build/asan)"
 cmake -S . -B build/asan -G Ninja -DBUILD_TESTING=ON -DVELMORA_SANITIZE=ON \
   -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/asan -j "$JOBS"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build/asan -j "$JOBS" --output-on-failure
+  tests_laufen --test-dir build/asan -j "$JOBS" --output-on-failure
 
 echo "== Cross build for Windows (build/win/full)"
 cmake -S . -B build/win/full -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
@@ -32,7 +44,7 @@ echo "== Window tests: Velmora.exe under Wine (one display, one prefix)"
 source scripts/wine-umgebung.sh
 trap wine_beenden EXIT
 wine_bereitstellen
-ctest --test-dir build/win/full --output-on-failure --timeout 300
+tests_laufen --test-dir build/win/full --output-on-failure --timeout 300
 wine_beenden
 
 echo "== Fuzzing the definition file reader for ${FUZZ_SEKUNDEN} s (build/fuzz)"
@@ -48,3 +60,5 @@ build/fuzz/fuzz_konfiguration -max_total_time="$FUZZ_SEKUNDEN" -max_len=4096 \
   { tail -n 40 build/fuzz/fuzz.log; echo "fuzzing found a fault"; exit 1; }
 grep -E 'stat::number_of_executed_units' build/fuzz/fuzz.log || true
 echo "fuzz: no crash, no leak"
+BESTANDEN=$((BESTANDEN + 1))
+echo "all tests: $BESTANDEN passed, 0 failed"
