@@ -11,15 +11,9 @@ const char TITEL[] = "Velmora";
 
 const char *const PRAEFIXE[] = {" ", "E", "P", "T",    "G", "M", "k", "h",
                                 "d", "c", "m", "\xB5", "n", "p", "f", "a"};
-const char *const GROESSEN[] = {"Alles",
-                                "Druck",
-                                "Fl\xE4"
-                                "chen",
-                                "Kraft",
-                                "Massen",
-                                "Temperaturen",
-                                "Strecken",
-                                "Zeit"};
+// Code page 1252 bytes in octal: "\344" is the a umlaut.
+const char *const GROESSEN[] = {"Alles",  "Druck",        "Fl\344chen", "Kraft",
+                                "Massen", "Temperaturen", "Strecken",   "Zeit"};
 const int GROESSEN_ANZAHL = sizeof GROESSEN / sizeof GROESSEN[0];
 
 const int ANFRAGE_TEXTE = 5;
