@@ -71,6 +71,9 @@ bool praefixExponent(unsigned char zeichen, int &exponent) {
 } // namespace
 
 Umrechnung::~Umrechnung() {
+#if VELMORA_WERT_ALS_TEXT
+  delete[] wertText;
+#endif
   delete[] quellEinheit;
   delete[] quellPraefix;
   delete[] zielEinheit;
@@ -78,7 +81,11 @@ Umrechnung::~Umrechnung() {
 }
 
 void Umrechnung::setzeWert(const char *text) {
+#if VELMORA_WERT_ALS_TEXT
+  textErsetzen(wertText, text);
+#else
   wert = dezimalzahlLesen(text);
+#endif
   if (quellPraefix)
     berechneBasis();
 }
@@ -89,6 +96,10 @@ void Umrechnung::setzeQuellEinheit(const char *text) {
 
 void Umrechnung::setzeQuellPraefix(const char *text) {
   textErsetzen(quellPraefix, text);
+#if VELMORA_WERT_ALS_TEXT
+  if (!wertText)
+    return;
+#endif
   berechneBasis();
 }
 
@@ -105,12 +116,19 @@ double Umrechnung::gibFaktor(const char *praefix) const {
   double basisFaktor = praefixExponent(static_cast<unsigned char>(praefix[0]), exponent)
                            ? std::pow(10.0, exponent)
                            : 1.0;
+#if VELMORA_POTENZ
   double faktor = 1.0;
   for (int schritt = 1; schritt <= gibPotenz(); ++schritt)
     faktor *= basisFaktor;
   return faktor;
+#else
+  return basisFaktor;
+#endif
 }
 
 void Umrechnung::berechneBasis() {
+#if VELMORA_WERT_ALS_TEXT
+  const double wert = dezimalzahlLesen(wertText);
+#endif
   basis = static_cast<long double>(gibFaktor(quellPraefix)) * wert;
 }

@@ -13,6 +13,7 @@ bool gleich(const char *a, const char *b) {
   return std::strcmp(a, b) == 0;
 }
 
+#if VELMORA_KETTEN
 bool kleiner(const char *a, const char *b) {
   return std::strcmp(a, b) < 0;
 }
@@ -21,6 +22,7 @@ void sortierenUndBereinigen(std::list<const char *> &liste) {
   liste.sort(kleiner);
   liste.unique(gleich);
 }
+#endif
 
 // Runs one conversion on the texts of a request; returns the value in the
 // target unit with the target prefix applied.
@@ -58,6 +60,7 @@ Umrechnung *Umrechnung_Liste::sucheUmrechnung(const char *quell, const char *zie
   return nullptr;
 }
 
+#if VELMORA_KETTEN
 bool Umrechnung_Liste::sucheKette(const char *quell, const char *ziel, Umrechnung *&erste,
                                   Umrechnung *&zweite) {
   erste = nullptr;
@@ -85,6 +88,7 @@ void Umrechnung_Liste::einheitenListen(int typ, std::list<const char *> &quellLi
   sortierenUndBereinigen(quellListe);
   sortierenUndBereinigen(zielListe);
 }
+#endif
 
 bool Umrechnung_Liste::umrechnen(const char *eingabe, const char *quellPraefix,
                                  const char *quellEinheit, const char **ausgabe,
@@ -97,6 +101,7 @@ bool Umrechnung_Liste::umrechnen(const char *eingabe, const char *quellPraefix,
     direkt->setzeWert(eingabe);
     wert = schrittBerechnen(direkt, quellPraefix, quellEinheit, zielPraefix, zielEinheit);
   } else {
+#if VELMORA_KETTEN
     Umrechnung *erste, *zweite;
     if (!sucheKette(quellEinheit, zielEinheit, erste, zweite))
       return false;
@@ -106,6 +111,9 @@ bool Umrechnung_Liste::umrechnen(const char *eingabe, const char *quellPraefix,
         inDouble(schrittBerechnen(erste, quellPraefix, quellEinheit, "", erste->gibZielBez()));
     zweite->wert = zwischenwert;
     wert = schrittBerechnen(zweite, "", zweite->gibQuellBez(), zielPraefix, zielEinheit);
+#else
+    return false; // direct conversions only
+#endif
   }
   ergebnisFormatieren(inDouble(wert));
   return true;

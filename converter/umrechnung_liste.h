@@ -21,6 +21,7 @@ public:
   // The first conversion from `quell` to `ziel`, or null.
   Umrechnung *sucheUmrechnung(const char *quell, const char *ziel);
 
+#if VELMORA_KETTEN
   // A chain of two conversions through one intermediate unit.
   bool sucheKette(const char *quell, const char *ziel, Umrechnung *&erste, Umrechnung *&zweite);
 
@@ -28,8 +29,10 @@ public:
   // sorted by unsigned bytes and without duplicates.
   void einheitenListen(int typ, std::list<const char *> &quellListe,
                        std::list<const char *> &zielListe);
+#endif
 
-  // Converts the input text; on success `*ausgabe` points to the formatted
+  // Converts the input text, directly or (where the build has chains) through
+  // one intermediate unit; on success `*ausgabe` points to the formatted
   // result. False when a text is missing or no conversion fits.
   bool umrechnen(const char *eingabe, const char *quellPraefix, const char *quellEinheit,
                  const char **ausgabe, const char *zielPraefix, const char *zielEinheit);

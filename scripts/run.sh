@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Builds the full build of Velmora and starts it under Wine. On a desktop it
-# opens the window and returns when the window is closed. Without a display
-# it runs under Xvfb, writes a screenshot of the window to
-# build/velmora-screenshot.png, closes the program and ends.
+# Builds one build of Velmora and starts it under Wine: the full build, or
+# the one named (full, seven, three, beta14). On a desktop it opens the
+# window and returns when the window is closed. Without a display it runs
+# under Xvfb, writes a screenshot of the window to
+# build/velmora-screenshot.png (build/velmora-NAME-screenshot.png for the
+# other builds), closes the program and ends.
+# Usage: scripts/run.sh [full|seven|three|beta14]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+BUILD=${1:-full}
+if [ ! -f "converter/builds/$BUILD/build.h" ]; then
+  echo "Unknown build '$BUILD': choose one of full, seven, three, beta14" >&2
+  exit 2
+fi
 source scripts/setup.sh
 pakete_installieren
 source scripts/wine-umgebung.sh
@@ -12,10 +20,10 @@ source scripts/wine-umgebung.sh
 JOBS=$(nproc)
 cmake -S . -B build/host -G Ninja >/dev/null
 cmake --build build/host -j "$JOBS" --target zorbel
-cmake -S . -B build/win/full -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DVELMORA_BUILD=full >/dev/null
-cmake --build build/win/full -j "$JOBS" --target Velmora
-EXE=build/win/full/Velmora.exe
+cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" >/dev/null
+cmake --build build/win -j "$JOBS" --target "velmora_$BUILD"
+EXE=build/win/$BUILD/Velmora.exe
 echo "Built $EXE"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
@@ -23,14 +31,18 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine "$EXE"
 fi
 
-BILD=build/velmora-screenshot.png
+if [ "$BUILD" = full ]; then
+  BILD=build/velmora-screenshot.png
+else
+  BILD=build/velmora-$BUILD-screenshot.png
+fi
 trap wine_beenden EXIT
 wine_bereitstellen
 wine "$EXE" &
 VELMORA=$!
 fenster=""
 for _ in $(seq 100); do
-  fenster=$(xdotool search --name '^Velmora$' 2>/dev/null | head -n 1 || true)
+  fenster=$(xdotool search --name '^Velmora' 2>/dev/null | head -n 1 || true)
   [ -n "$fenster" ] && break
   sleep 0.2
 done

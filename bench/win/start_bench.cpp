@@ -1,7 +1,8 @@
 // Start-up time of Velmora.exe against an empty Win32 window: the time from
 // starting the process until its visible main window answers a message.
 // Runs the two programs alternately and reports the medians, their ratio
-// and Velmora.exe's size. Usage: start_bench [runs]
+// and Velmora.exe's size. Usage: start_bench [runs] [build], the full build
+// without a build name.
 #include <windows.h>
 
 #include <algorithm>
@@ -58,8 +59,8 @@ double starten(const std::string &programm) {
       Sleep(1);
   }
   DWORD_PTR antwort = 0;
-  bool geantwortet = suche.fenster && SendMessageTimeoutA(suche.fenster, WM_NULL, 0, 0,
-                                                          SMTO_NORMAL, 10000, &antwort);
+  bool geantwortet = suche.fenster && SendMessageTimeoutA(suche.fenster, WM_NULL, 0, 0, SMTO_NORMAL,
+                                                          10000, &antwort);
   QueryPerformanceCounter(&ende);
   if (suche.fenster)
     PostMessageA(suche.fenster, WM_CLOSE, 0, 0);
@@ -79,11 +80,12 @@ double median(std::vector<double> werte) {
 
 int main(int argc, char **argv) {
   int laeufe = argc > 1 ? std::atoi(argv[1]) : 15;
+  const std::string exe = std::string(argc > 2 ? argv[2] : "full") + "\\Velmora.exe";
   starten("leeres_fenster.exe"); // warms up the Wine server and the caches
   std::vector<double> velmora, leer;
   for (int i = 0; i < laeufe; ++i) {
     leer.push_back(starten("leeres_fenster.exe"));
-    velmora.push_back(starten("Velmora.exe"));
+    velmora.push_back(starten(exe));
   }
   if (std::min(*std::min_element(velmora.begin(), velmora.end()),
                *std::min_element(leer.begin(), leer.end())) < 0) {
@@ -91,11 +93,11 @@ int main(int argc, char **argv) {
     return 1;
   }
   WIN32_FILE_ATTRIBUTE_DATA info = {};
-  GetFileAttributesExA((verzeichnis() + "Velmora.exe").c_str(), GetFileExInfoStandard, &info);
+  GetFileAttributesExA((verzeichnis() + exe).c_str(), GetFileExInfoStandard, &info);
   std::printf("runs: %d\n", laeufe);
   std::printf("empty window, median start: %.1f ms\n", 1000 * median(leer));
-  std::printf("Velmora.exe, median start:  %.1f ms\n", 1000 * median(velmora));
+  std::printf("%s, median start:  %.1f ms\n", exe.c_str(), 1000 * median(velmora));
   std::printf("ratio: %.3f (target under 1.2)\n", median(velmora) / median(leer));
-  std::printf("Velmora.exe size: %lu bytes (target under 1 MB)\n", info.nFileSizeLow);
+  std::printf("%s size: %lu bytes (target under 1 MB)\n", exe.c_str(), info.nFileSizeLow);
   return 0;
 }
