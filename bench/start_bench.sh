@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the cross build and times Velmora.exe's start against an empty
 # Win32 window under Wine (see bench/win/start_bench.cpp).
-# Usage: bench/start_bench.sh [runs]
+# Usage: bench/start_bench.sh [runs] [builds], every build without a list.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -9,10 +9,12 @@ pakete_installieren
 source scripts/wine-umgebung.sh
 cmake -S . -B build/host -G Ninja >/dev/null
 cmake --build build/host --target zorbel
-cmake -S . -B build/win/full -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DVELMORA_BUILD=full >/dev/null
-cmake --build build/win/full --target start_bench
+cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" >/dev/null
+cmake --build build/win --target start_bench
 trap wine_beenden EXIT
 wine_bereitstellen
-cd build/win/full
-wine start_bench.exe "${1:-25}"
+cd build/win
+for build in ${2:-full seven three beta14}; do
+  wine start_bench.exe "${1:-25}" "$build"
+done

@@ -1,7 +1,8 @@
-// Window tests: start the real Velmora.exe and use it from outside as a
-// user would. Usage: fenster_test <group>; each group starts its own Velmora.
-#include "erwartete_einheiten.h"
-#include "resource.h"
+// Window tests: start the real Velmora.exe of one build and use it from
+// outside as a user would. Usage: fenster_test <build> <group>; each group
+// starts its own Velmora. What each build should show is data
+// (fenster_erwartung, erwartete_builds).
+#include "fenster_erwartung.h"
 #include "treiber.h"
 
 #include <cstdio>
@@ -13,23 +14,39 @@ namespace {
 
 typedef std::vector<std::string> Liste;
 
+// The commands and boxes that every build has.
+const int IDM_NEU = 40001, IDM_BEENDEN = 40002, IDM_HILFE = 40003, IDM_UEBER = 40004,
+          IDM_LIZENZ = 40005;
+const int QUELL_PRAEFIX = 1, QUELL_EINHEIT = 2, ZIEL_PRAEFIX = 3, ZIEL_EINHEIT = 4;
+
 const Liste PRAEFIXE = {" ", "E", "P", "T",    "G", "M", "k", "h",
                         "d", "c", "m", "\xB5", "n", "p", "f", "a"};
-const Liste GROESSEN = {"Alles",
-                        "Druck",
-                        "Fl\xE4"
-                        "chen",
-                        "Kraft",
-                        "Massen",
-                        "Temperaturen",
-                        "Strecken",
-                        "Zeit"};
-using erwartet::ALLE_EINHEITEN;
 const char KEINE_UMRECHNUNG[] = "Es wurde keine passende Umrechnung gefunden.";
 
+std::string BUILD;
+const Fenster *F = nullptr;
+
+const erwartet::Build &B() {
+  return *F->build;
+}
+
+int alles() {
+  return B().groessen.front().befehl;
+}
+
+const erwartet::Groessenbefehl &groesse(const char *name) {
+  for (const erwartet::Groessenbefehl &g : B().groessen)
+    if (g.name == name)
+      return g;
+  std::printf("no quantity %s in build %s\n", name, BUILD.c_str());
+  std::exit(2);
+}
+
+// A menu command that opens no modal box; returns once it has been handled.
 void befehl(const Velmora &v, int id) {
-  PostMessageA(v.fenster(), WM_COMMAND, static_cast<WPARAM>(id), 0);
-  v.abwarten();
+  DWORD_PTR ergebnis = 0;
+  SendMessageTimeoutA(v.fenster(), WM_COMMAND, static_cast<WPARAM>(id), 0, SMTO_NORMAL, 5000,
+                      &ergebnis);
 }
 
 // The command ids of the checked entries of the running program's menu.
@@ -55,20 +72,27 @@ void boxSetzen(HWND box, const std::string &eintrag) {
     PRUEFE(waehlen(box, eintrag));
 }
 
+// The error box of a failed request, owned as the build has it.
+HWND fehlerbox(const Velmora &v, int versuche) {
+  return dialogFinden("FEHLER", F->fehlerMitBesitzer ? v.fenster() : nullptr, versuche);
+}
+
 // Fills in a request and presses "OK". Gives the output field's text, or
 // "FEHLER: " and the text of the error box, which it closes.
 std::string umrechnen(const Velmora &v, const std::string &eingabe, const std::string &qp,
                       const std::string &qe, const std::string &zp, const std::string &ze) {
-  textSetzen(v.element(ID_EINGABE), eingabe);
-  boxSetzen(v.element(ID_QUELL_PRAEFIX), qp);
-  boxSetzen(v.element(ID_QUELL_EINHEIT), qe);
-  boxSetzen(v.element(ID_ZIEL_PRAEFIX), zp);
-  boxSetzen(v.element(ID_ZIEL_EINHEIT), ze);
-  PostMessageA(v.element(ID_OK), BM_CLICK, 0, 0);
-  v.abwarten();
-  HWND box = dialogFinden("FEHLER", v.fenster(), 2);
+  textSetzen(v.element(F->eingabe), eingabe);
+  boxSetzen(v.element(QUELL_PRAEFIX), qp);
+  boxSetzen(v.element(QUELL_EINHEIT), qe);
+  boxSetzen(v.element(ZIEL_PRAEFIX), zp);
+  boxSetzen(v.element(ZIEL_EINHEIT), ze);
+  // The click returns once handled, unless a modal box holds it up.
+  DWORD_PTR ergebnis = 0;
+  bool erledigt =
+      SendMessageTimeoutA(v.element(F->ok), BM_CLICK, 0, 0, SMTO_NORMAL, 500, &ergebnis) != 0;
+  HWND box = erledigt ? nullptr : fehlerbox(v, 40);
   if (!box)
-    return text(v.element(ID_AUSGABE));
+    return text(v.element(F->ausgabe));
   std::string meldung = "FEHLER: " + meldungsText(box);
   PRUEFE(schliessen(box));
   return meldung;
@@ -77,10 +101,11 @@ std::string umrechnen(const Velmora &v, const std::string &eingabe, const std::s
 // What the user sees of the window's state, to compare before and after.
 std::string zustand(const Velmora &v) {
   std::string ergebnis;
-  for (int id = 1; id <= 5; ++id)
-    ergebnis += std::to_string(auswahl(v.element(id))) + "/" +
-                std::to_string(eintraege(v.element(id)).size()) + " ";
-  return ergebnis + text(v.element(ID_EINGABE)) + "|" + text(v.element(ID_AUSGABE)) + "|" +
+  for (int id : {QUELL_PRAEFIX, QUELL_EINHEIT, ZIEL_PRAEFIX, ZIEL_EINHEIT, F->groessenbox})
+    if (id)
+      ergebnis += std::to_string(auswahl(v.element(id))) + "/" +
+                  std::to_string(eintraege(v.element(id)).size()) + " ";
+  return ergebnis + text(v.element(F->eingabe)) + "|" + text(v.element(F->ausgabe)) + "|" +
          markiert(v);
 }
 
@@ -90,106 +115,117 @@ bool klasseIst(HWND element, const char *klasse) {
 
 // ---- the window and its controls ---------------------------------------------
 
-void lagePruefen(HWND element, int x, int y, int breite, int hoehe, int id) {
+void lagePruefen(HWND element, const Element &e) {
   RECT lage = lageImElternfenster(element);
-  std::string name = "control " + std::to_string(id);
-  pruefenGleich(lage.left, x, name + " x", __FILE__, __LINE__);
-  pruefenGleich(lage.top, y, name + " y", __FILE__, __LINE__);
-  pruefenGleich(lage.right - lage.left, breite, name + " width", __FILE__, __LINE__);
-  if (hoehe >= 0)
-    pruefenGleich(lage.bottom - lage.top, hoehe, name + " height", __FILE__, __LINE__);
+  std::string name = "control " + std::to_string(e.id);
+  pruefenGleich(lage.left, e.x, name + " x", __FILE__, __LINE__);
+  pruefenGleich(lage.top, e.y, name + " y", __FILE__, __LINE__);
+  pruefenGleich(lage.right - lage.left, e.breite, name + " width", __FILE__, __LINE__);
+  if (e.hoehe >= 0)
+    pruefenGleich(lage.bottom - lage.top, e.hoehe, name + " height", __FILE__, __LINE__);
 }
 
 void hauptfensterPruefen(const Velmora &v) {
   HWND w = v.fenster();
   PRUEFE_GLEICH(klassenName(w), "Velmora");
-  PRUEFE_GLEICH(text(w), "Velmora");
+  PRUEFE_GLEICH(text(w), F->titel);
   RECT aussen;
   GetWindowRect(w, &aussen);
-  PRUEFE_GLEICH(aussen.right - aussen.left, 425);
-  PRUEFE_GLEICH(aussen.bottom - aussen.top, 260);
+  PRUEFE_GLEICH(aussen.right - aussen.left, F->breite);
+  PRUEFE_GLEICH(aussen.bottom - aussen.top, F->hoehe);
   LONG stil = GetWindowLongA(w, GWL_STYLE);
   PRUEFE((stil & WS_CAPTION) == WS_CAPTION);
   PRUEFE(stil & WS_SYSMENU);
   PRUEFE(stil & WS_MINIMIZEBOX);
-  PRUEFE(!(stil & WS_MAXIMIZEBOX));
-  PRUEFE(!(stil & WS_THICKFRAME));
+  PRUEFE_GLEICH(!!(stil & WS_MAXIMIZEBOX), F->veraenderbar);
+  PRUEFE_GLEICH(!!(stil & WS_THICKFRAME), F->veraenderbar);
   PRUEFE_GLEICH(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
   PRUEFE(GetMenu(w) != nullptr);
 }
 
+void boxPruefen(HWND box, int mitListe) {
+  LONG stil = GetWindowLongA(box, GWL_STYLE);
+  PRUEFE_GLEICH(stil & 3, CBS_DROPDOWNLIST);
+  PRUEFE_GLEICH(!!(stil & CBS_DISABLENOSCROLL), F->ohneScrollbalkenAbschalten);
+  PRUEFE(!(stil & CBS_SORT));
+  // The height given at creation covers the closed box and its dropped
+  // list; Wine's dropped rectangle is as high as the list alone.
+  RECT aussen = {}, liste = {};
+  GetWindowRect(box, &aussen);
+  SendMessageA(box, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&liste));
+  PRUEFE_GLEICH((aussen.bottom - aussen.top) + (liste.bottom - liste.top), mitListe);
+}
+
+void artPruefen(HWND element, const Element &e) {
+  LONG stil = GetWindowLongA(element, GWL_STYLE);
+  LONG ex = GetWindowLongA(element, GWL_EXSTYLE);
+  switch (e.art) {
+  case Art::Box:
+    boxPruefen(element, e.id == F->groessenbox ? F->groessenboxMitListe : F->boxMitListe);
+    break;
+  case Art::Eingabefeld:
+    PRUEFE(ex & WS_EX_CLIENTEDGE);
+    PRUEFE(!(stil & (ES_AUTOHSCROLL | ES_READONLY | ES_MULTILINE)));
+    break;
+  case Art::Ausgabefeld:
+    PRUEFE(ex & WS_EX_CLIENTEDGE);
+    if (klasseIst(element, "STATIC"))
+      PRUEFE_GLEICH(stil & SS_TYPEMASK, SS_LEFT);
+    else
+      PRUEFE(!(stil & (ES_AUTOHSCROLL | ES_READONLY | ES_MULTILINE)));
+    break;
+  case Art::Knopf:
+    PRUEFE_GLEICH(stil & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    break;
+  case Art::Rahmen:
+    PRUEFE_GLEICH(stil & BS_TYPEMASK, BS_GROUPBOX);
+    break;
+  }
+}
+
 void elementePruefen(const Velmora &v) {
-  LONG einheiten = GetDialogBaseUnits();
-  const int bx = LOWORD(einheiten), by = HIWORD(einheiten), sx = GetSystemMetrics(SM_CXSCREEN);
-  struct {
-    int id;
-    const char *klasse, *text;
-    int x, y, breite, hoehe;
-  } tabelle[] = {
-      {ID_GROESSE, "COMBOBOX", "Alles", 15, 20, 15 * bx, -1},
-      {ID_QUELL_PRAEFIX, "COMBOBOX", "", 15, 7 * by, sx / 14, -1},
-      {ID_QUELL_EINHEIT, "COMBOBOX", "", 90, 7 * by, sx / 14, -1},
-      {ID_ZIEL_PRAEFIX, "COMBOBOX", "", 235, 7 * by, sx / 14, -1},
-      {ID_ZIEL_EINHEIT, "COMBOBOX", "", 310, 7 * by, sx / 14, -1},
-      {ID_EINGABE, "EDIT", "", bx + 8, by + 60, sx / 7, 3 * by / 2},
-      {ID_AUSGABE, "EDIT", "", bx + 227, by + 60, sx / 7, 3 * by / 2},
-      {ID_OK, "BUTTON", "OK", 15 * bx, 185, 20 * bx, 7 * by / 4},
-      {ID_RAHMEN_EINGABE, "BUTTON", "Eingabe", 10, 50, 170, 100},
-      {ID_RAHMEN_AUSGABE, "BUTTON", "Ausgabe", 225, 50, 170, 100},
-      {ID_RAHMEN_OBEN, "BUTTON", "", -10, -(by / 2), 2000, 2000},
-  };
   HWND vorher = nullptr;
-  for (const auto &zeile : tabelle) {
-    HWND element = v.element(zeile.id);
-    PRUEFE(element != nullptr);
-    PRUEFE(klasseIst(element, zeile.klasse));
-    PRUEFE_GLEICH(text(element), zeile.text);
-    lagePruefen(element, zeile.x, zeile.y, zeile.breite, zeile.hoehe, zeile.id);
+  for (const Element &e : F->elemente) {
+    HWND element = v.element(e.id);
+    pruefen(element != nullptr, "control " + std::to_string(e.id) + " exists", __FILE__, __LINE__);
+    if (!element)
+      continue;
+    PRUEFE(klasseIst(element, e.klasse));
+    PRUEFE_GLEICH(text(element), e.text);
+    lagePruefen(element, e);
     LONG stil = GetWindowLongA(element, GWL_STYLE);
     PRUEFE((stil & WS_VISIBLE) && (stil & WS_CHILD) && !(stil & WS_TABSTOP));
     PRUEFE_GLEICH(
         reinterpret_cast<INT_PTR>(reinterpret_cast<HFONT>(SendMessageA(element, WM_GETFONT, 0, 0))),
         0);
+    artPruefen(element, e);
     // Creation order: each control follows the one before it.
     if (vorher)
       PRUEFE(GetWindow(vorher, GW_HWNDNEXT) == element);
     vorher = element;
   }
-  PRUEFE(GetWindow(v.fenster(), GW_CHILD) == v.element(ID_GROESSE));
-
-  for (int id = 1; id <= 5; ++id) {
-    LONG stil = GetWindowLongA(v.element(id), GWL_STYLE);
-    PRUEFE_GLEICH(stil & 3, CBS_DROPDOWNLIST);
-    PRUEFE(stil & CBS_DISABLENOSCROLL);
-    PRUEFE(!(stil & CBS_SORT));
-    // The height given at creation covers the closed box and its dropped
-    // list; Wine's dropped rectangle is as high as the list alone.
-    RECT box = {}, liste = {};
-    GetWindowRect(v.element(id), &box);
-    SendMessageA(v.element(id), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&liste));
-    PRUEFE_GLEICH((box.bottom - box.top) + (liste.bottom - liste.top),
-                  id == ID_GROESSE ? 7 * by : 12 * by);
-  }
-  for (int id : {ID_EINGABE, ID_AUSGABE}) {
-    PRUEFE(GetWindowLongA(v.element(id), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    LONG stil = GetWindowLongA(v.element(id), GWL_STYLE);
-    PRUEFE(!(stil & (ES_AUTOHSCROLL | ES_READONLY | ES_MULTILINE)));
-  }
-  PRUEFE_GLEICH(GetWindowLongA(v.element(ID_OK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-  for (int id : {ID_RAHMEN_EINGABE, ID_RAHMEN_AUSGABE, ID_RAHMEN_OBEN})
-    PRUEFE_GLEICH(GetWindowLongA(v.element(id), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+  PRUEFE(GetWindow(v.fenster(), GW_CHILD) == v.element(F->elemente.front().id));
+  // No control beyond the table.
+  PRUEFE(GetWindow(vorher, GW_HWNDNEXT) == nullptr);
 }
 
 void anfangszustandPruefen(const Velmora &v) {
-  PRUEFE(eintraege(v.element(ID_QUELL_PRAEFIX)) == PRAEFIXE);
-  PRUEFE(eintraege(v.element(ID_ZIEL_PRAEFIX)) == PRAEFIXE);
-  PRUEFE(eintraege(v.element(ID_GROESSE)) == GROESSEN);
-  PRUEFE(eintraege(v.element(ID_QUELL_EINHEIT)) == ALLE_EINHEITEN);
-  PRUEFE(eintraege(v.element(ID_ZIEL_EINHEIT)) == ALLE_EINHEITEN);
-  PRUEFE_GLEICH(auswahl(v.element(ID_GROESSE)), 0);
-  for (int id : {ID_QUELL_PRAEFIX, ID_QUELL_EINHEIT, ID_ZIEL_PRAEFIX, ID_ZIEL_EINHEIT})
+  PRUEFE(eintraege(v.element(QUELL_PRAEFIX)) == PRAEFIXE);
+  PRUEFE(eintraege(v.element(ZIEL_PRAEFIX)) == PRAEFIXE);
+  PRUEFE(eintraege(v.element(QUELL_EINHEIT)) == B().anfangs);
+  PRUEFE(eintraege(v.element(ZIEL_EINHEIT)) == B().anfangs);
+  if (F->groessenbox) {
+    Liste namen;
+    for (const erwartet::Groessenbefehl &g : B().groessen)
+      namen.push_back(g.name);
+    PRUEFE(eintraege(v.element(F->groessenbox)) == namen);
+    PRUEFE_GLEICH(auswahl(v.element(F->groessenbox)), 0);
+  }
+  for (int id : {QUELL_PRAEFIX, QUELL_EINHEIT, ZIEL_PRAEFIX, ZIEL_EINHEIT})
     PRUEFE_GLEICH(auswahl(v.element(id)), -1);
-  PRUEFE_GLEICH(markiert(v), std::to_string(IDM_ALLES));
+  PRUEFE_GLEICH(text(v.element(F->eingabe)), "");
+  PRUEFE_GLEICH(text(v.element(F->ausgabe)), "");
+  PRUEFE_GLEICH(markiert(v), std::to_string(alles()));
 }
 
 void fokusPruefen(const Velmora &v) {
@@ -197,40 +233,42 @@ void fokusPruefen(const Velmora &v) {
   info.cbSize = sizeof info;
   DWORD faden = GetWindowThreadProcessId(v.fenster(), nullptr);
   PRUEFE(GetGUIThreadInfo(faden, &info));
-  PRUEFE(info.hwndFocus == v.element(ID_EINGABE));
+  PRUEFE(info.hwndFocus == v.element(F->eingabe));
 }
 
-const char MENUE[] = "POPUP|&Datei\n40001||&Neu\n0|S|\n40002||B&eenden\n"
-                     "POPUP|&Gr\xF6\xDF"
-                     "e\n50000|C|Alles\n50001||Druck\n50002||Fl\xE4"
-                     "chen\n"
-                     "50003||Kraft\n50004||Massen\n50005||Temperaturen\n50006||Strecken\n"
-                     "50007||Zeit\n"
-                     "POPUP|&Hilfe\n40003||&Hilfe\n40004||&\xFC"
-                     "ber...\n0|S|\n40005||&Lizenz\n";
+// The bits per pixel of each image of an icon group, as stored in the exe.
+std::vector<int> farbtiefen(HMODULE exe, const char *icon) {
+  std::vector<int> tiefen;
+  HRSRC gruppe = FindResourceA(exe, icon, RT_GROUP_ICON);
+  if (!gruppe)
+    return tiefen;
+  const BYTE *daten = static_cast<const BYTE *>(LockResource(LoadResource(exe, gruppe)));
+  const int anzahl = daten[4] | daten[5] << 8;
+  for (int i = 0; i < anzahl; ++i) {
+    const BYTE *eintrag = daten + 6 + 14 * i;
+    PRUEFE(eintrag[0] == 32 && eintrag[1] == 32);
+    tiefen.push_back(eintrag[6] | eintrag[7] << 8);
+  }
+  return tiefen;
+}
 
-// The resources as stored in the exe: menu and dialog in German, both icons.
+// The resources as stored in the exe: the German menu, icon 101 with its
+// images, and the About box with its icon only where the build shows it.
 void ressourcenPruefen() {
-  HMODULE exe = LoadLibraryExA((programmVerzeichnis() + "Velmora.exe").c_str(), nullptr,
+  HMODULE exe = LoadLibraryExA((programmVerzeichnis() + BUILD + "\\Velmora.exe").c_str(), nullptr,
                                LOAD_LIBRARY_AS_DATAFILE);
   PRUEFE(exe != nullptr);
   const WORD DEUTSCH = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
   PRUEFE(FindResourceExA(exe, RT_MENU, "VELMORA", DEUTSCH) != nullptr);
-  PRUEFE(FindResourceExA(exe, RT_DIALOG, "ABOUTBOX", DEUTSCH) != nullptr);
-  const char *const icons[] = {MAKEINTRESOURCEA(IDI_VELMORA), "TURTLE"};
-  for (const char *icon : icons) {
-    HRSRC gruppe = FindResourceA(exe, icon, RT_GROUP_ICON);
-    PRUEFE(gruppe != nullptr);
-    if (!gruppe)
-      continue;
-    const BYTE *daten = static_cast<const BYTE *>(LockResource(LoadResource(exe, gruppe)));
-    PRUEFE(daten[4] >= 1 && daten[6] == 32 && daten[7] == 32);
-  }
+  PRUEFE_GLEICH(FindResourceExA(exe, RT_DIALOG, "ABOUTBOX", DEUTSCH) != nullptr, F->infobox);
+  PRUEFE(farbtiefen(exe, MAKEINTRESOURCEA(101)) == F->iconFarbtiefen);
+  std::vector<int> schildkroete = farbtiefen(exe, "TURTLE");
+  PRUEFE_GLEICH(schildkroete.size(), F->infobox ? 1u : 0u);
   FreeLibrary(exe);
 }
 
 void testFenster() {
-  Velmora v;
+  Velmora v(BUILD);
   PRUEFE(v.laeuft());
   if (!v.laeuft())
     return;
@@ -238,7 +276,7 @@ void testFenster() {
   elementePruefen(v);
   anfangszustandPruefen(v);
   fokusPruefen(v);
-  PRUEFE_GLEICH(v.menue(), MENUE);
+  PRUEFE_GLEICH(v.menue(), erwartetesMenue(B()));
   ressourcenPruefen();
   // Converting before any unit is chosen ends in the error box.
   PRUEFE_GLEICH(umrechnen(v, "1", "", "", "", ""), std::string("FEHLER: ") + KEINE_UMRECHNUNG);
@@ -246,114 +284,151 @@ void testFenster() {
 
 // ---- quantities ---------------------------------------------------------------------------
 
-void groessePruefen(const Velmora &v, int befehlsId, const Liste &einheiten) {
-  std::string name = "quantity " + std::to_string(befehlsId);
-  pruefen(eintraege(v.element(ID_QUELL_EINHEIT)) == einheiten, name + " source units", __FILE__,
+void groessePruefen(const Velmora &v, const erwartet::Groessenbefehl &g, size_t index) {
+  std::string name = "quantity " + std::to_string(g.befehl);
+  pruefen(eintraege(v.element(QUELL_EINHEIT)) == g.einheiten, name + " source units", __FILE__,
           __LINE__);
-  pruefen(eintraege(v.element(ID_ZIEL_EINHEIT)) == einheiten, name + " target units", __FILE__,
+  pruefen(eintraege(v.element(ZIEL_EINHEIT)) == g.einheiten, name + " target units", __FILE__,
           __LINE__);
-  PRUEFE_GLEICH(auswahl(v.element(ID_QUELL_EINHEIT)), -1);
-  PRUEFE_GLEICH(auswahl(v.element(ID_ZIEL_EINHEIT)), -1);
-  PRUEFE_GLEICH(auswahl(v.element(ID_GROESSE)), befehlsId - IDM_ALLES);
-  PRUEFE_GLEICH(markiert(v), std::to_string(befehlsId));
+  PRUEFE_GLEICH(auswahl(v.element(QUELL_EINHEIT)), -1);
+  PRUEFE_GLEICH(auswahl(v.element(ZIEL_EINHEIT)), -1);
+  if (F->groessenbox)
+    PRUEFE_GLEICH(auswahl(v.element(F->groessenbox)), static_cast<long long>(index));
+  PRUEFE_GLEICH(markiert(v), std::to_string(g.befehl));
 }
 
-void testGroessen() {
-  Velmora v;
-  PRUEFE(v.laeuft());
-  // From the menu, with a unit selected before each choice.
-  for (const erwartet::Groesse &groesse : erwartet::GROESSEN) {
-    SendMessageA(v.element(ID_QUELL_EINHEIT), CB_SETCURSEL, 0, 0);
-    SendMessageA(v.element(ID_ZIEL_EINHEIT), CB_SETCURSEL, 1, 0);
-    int id = groesse.code == 0 ? IDM_ALLES : groesse.code;
-    befehl(v, id);
-    groessePruefen(v, id, groesse.einheiten);
-  }
-  // The same quantity again still clears the selection.
-  befehl(v, IDM_STRECKEN);
-  PRUEFE(waehlen(v.element(ID_QUELL_EINHEIT), "m"));
-  befehl(v, IDM_STRECKEN);
-  PRUEFE_GLEICH(auswahl(v.element(ID_QUELL_EINHEIT)), -1);
-  // From the quantity box, as the user's pick notifies the window.
-  HWND box = v.element(ID_GROESSE);
-  for (int i = 7; i >= 0; --i) {
+// Commands of other builds' quantities do nothing.
+void fremdeBefehlePruefen(const Velmora &v) {
+  const std::string vorher = zustand(v);
+  for (int id : {40006, 40007, 40008, 50000, 50001, 50007, 50008})
+    if (id < alles() || id > B().groessen.back().befehl)
+      befehl(v, id);
+  PRUEFE_GLEICH(zustand(v), vorher);
+}
+
+void groessenboxPruefen(const Velmora &v) {
+  HWND box = v.element(F->groessenbox);
+  for (int i = static_cast<int>(B().groessen.size()) - 1; i >= 0; --i) {
     SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-    SendMessageA(v.fenster(), WM_COMMAND, MAKEWPARAM(ID_GROESSE, CBN_SELCHANGE),
+    SendMessageA(v.fenster(), WM_COMMAND, MAKEWPARAM(F->groessenbox, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(box));
-    groessePruefen(v, IDM_ALLES + i, erwartet::GROESSEN[static_cast<size_t>(i)].einheiten);
+    groessePruefen(v, B().groessen[static_cast<size_t>(i)], static_cast<size_t>(i));
   }
   // Other notifications of the quantity box change nothing.
   SendMessageA(box, CB_SETCURSEL, 3, 0);
-  SendMessageA(v.fenster(), WM_COMMAND, MAKEWPARAM(ID_GROESSE, CBN_DROPDOWN),
+  SendMessageA(v.fenster(), WM_COMMAND, MAKEWPARAM(F->groessenbox, CBN_DROPDOWN),
                reinterpret_cast<LPARAM>(box));
-  PRUEFE_GLEICH(markiert(v), std::to_string(IDM_ALLES));
+  PRUEFE_GLEICH(markiert(v), std::to_string(alles()));
+}
 
-  // "&Neu" empties both fields, goes back to "Alles" and keeps the prefixes.
-  befehl(v, IDM_ZEIT);
-  PRUEFE_GLEICH(umrechnen(v, "90", "k", "s", "", "h"), "25.0000");
+// "&Neu" empties both fields; the full build also goes back to "Alles".
+void neuPruefen(const Velmora &v) {
+  const erwartet::Groessenbefehl &temperaturen = groesse("Temperaturen");
+  befehl(v, temperaturen.befehl);
+  PRUEFE_GLEICH(umrechnen(v, "100", "k", erwartet::GRAD_C, "", "K"), "100273.1500");
   befehl(v, IDM_NEU);
-  PRUEFE_GLEICH(text(v.element(ID_EINGABE)), "");
-  PRUEFE_GLEICH(text(v.element(ID_AUSGABE)), "");
-  groessePruefen(v, IDM_ALLES, ALLE_EINHEITEN);
-  PRUEFE_GLEICH(auswahl(v.element(ID_QUELL_PRAEFIX)), 6);
-  PRUEFE_GLEICH(auswahl(v.element(ID_ZIEL_PRAEFIX)), -1);
+  PRUEFE_GLEICH(text(v.element(F->eingabe)), "");
+  PRUEFE_GLEICH(text(v.element(F->ausgabe)), "");
+  PRUEFE_GLEICH(auswahl(v.element(QUELL_PRAEFIX)), 6);
+  PRUEFE_GLEICH(auswahl(v.element(ZIEL_PRAEFIX)), -1);
+  if (F->neuWaehltAlles) {
+    groessePruefen(v, B().groessen.front(), 0);
+    return;
+  }
+  PRUEFE_GLEICH(markiert(v), std::to_string(temperaturen.befehl));
+  PRUEFE(eintraege(v.element(QUELL_EINHEIT)) == temperaturen.einheiten);
+  PRUEFE(eintraege(v.element(ZIEL_EINHEIT)) == temperaturen.einheiten);
+  PRUEFE_GLEICH(auswahl(v.element(QUELL_EINHEIT)), 1);
+  PRUEFE_GLEICH(auswahl(v.element(ZIEL_EINHEIT)), 0);
+}
+
+void testGroessen() {
+  Velmora v(BUILD);
+  PRUEFE(v.laeuft());
+  // From the menu, with a unit selected before each choice.
+  for (size_t i = 0; i < B().groessen.size(); ++i) {
+    SendMessageA(v.element(QUELL_EINHEIT), CB_SETCURSEL, 0, 0);
+    SendMessageA(v.element(ZIEL_EINHEIT), CB_SETCURSEL, 1, 0);
+    befehl(v, B().groessen[i].befehl);
+    groessePruefen(v, B().groessen[i], i);
+  }
+  // The same quantity again still clears the selection.
+  const erwartet::Groessenbefehl &strecken = groesse("Strecken");
+  befehl(v, strecken.befehl);
+  PRUEFE(waehlen(v.element(QUELL_EINHEIT), "m"));
+  befehl(v, strecken.befehl);
+  PRUEFE_GLEICH(auswahl(v.element(QUELL_EINHEIT)), -1);
+  if (F->groessenbox)
+    groessenboxPruefen(v);
+  fremdeBefehlePruefen(v);
+  neuPruefen(v);
 }
 
 // ---- conversions ------------------------------------------------------------------
 
-void testUmrechnen() {
-  Velmora v;
-  PRUEFE(v.laeuft());
-  using erwartet::GRAD_C;
-  using erwartet::GRAD_F;
-  const char *QM = erwartet::QUADRATMETER;
-  struct {
-    const char *eingabe, *qp, *qe, *zp, *ze, *ausgabe;
-  } faelle[] = {
-      {"1", "k", "m", " ", "mile", "0.6214"},     {"1", " ", "ft", " ", "in", "12.0000"},
-      {"1", "k", QM, " ", "ha", "100.0000"},      {"1", " ", "ha", "k", QM, "0.0100"},
-      {"0", " ", GRAD_C, " ", GRAD_F, "32.0000"}, {"-40", " ", GRAD_C, " ", GRAD_F, "-4.00e+01"},
-      {"0", " ", "K", " ", GRAD_F, "-4.60e+02"},  {"1", " ", "m", " ", "m", "1.0000"},
-      {"1", "G", "m", " ", "ft", "3.28e+09"},     {"1", "G", "kg", "k", "g", "1.00e+09"},
-      {"0.001", " ", "m", " ", "ft", "3.28e-03"}, {"0.005", " ", "m", " ", "ft", "0.0164"},
-      {"1,5", " ", "m", " ", "ft", "3.2808"},     {"abc", " ", "m", " ", "ft", "0.00e+00"},
-      {"", " ", "m", " ", "ft", "0.00e+00"},      {"1", "\xB5", "m", " ", "m", "1.00e-06"},
-      {"1", "k", "ha", "k", "ac", "2.4711"},      {"1", "k", "ft", "k", "in", "12.0000"},
-      {"2", "", "m", "", "ft", "6.5617"},         {"100", " ", GRAD_C, " ", "K", "373.1500"},
-  };
-  for (const auto &fall : faelle)
-    pruefenGleich(umrechnen(v, fall.eingabe, fall.qp, fall.qe, fall.zp, fall.ze), fall.ausgabe,
-                  std::string(fall.eingabe) + " " + fall.qp + fall.qe + " -> " + fall.zp + fall.ze,
-                  __FILE__, __LINE__);
+void beispielePruefen(const Velmora &v) {
+  for (const erwartet::Beispiel &f : B().beispiele) {
+    std::string soll = f.ausgabe ? f.ausgabe : std::string("FEHLER: ") + KEINE_UMRECHNUNG;
+    pruefenGleich(
+        umrechnen(v, f.eingabe, f.quellPraefix, f.quellEinheit, f.zielPraefix, f.zielEinheit), soll,
+        std::string(f.eingabe) + " " + f.quellPraefix + f.quellEinheit + " -> " + f.zielPraefix +
+            f.zielEinheit,
+        __FILE__, __LINE__);
+  }
+}
 
+// No conversion: the error box, owned as the build has it; the output stays.
+void fehlerboxPruefen(const Velmora &v) {
+  PRUEFE_GLEICH(umrechnen(v, "2", " ", "m", " ", "ft"), "6.5617");
+  textSetzen(v.element(F->eingabe), "3");
+  PRUEFE(waehlen(v.element(ZIEL_EINHEIT), "K"));
+  PostMessageA(v.element(F->ok), BM_CLICK, 0, 0);
+  HWND box = fehlerbox(v, 40);
+  PRUEFE(box != nullptr);
+  if (!box)
+    return;
+  PRUEFE_GLEICH(meldungsText(box), KEINE_UMRECHNUNG);
+  PRUEFE_GLEICH(GetWindow(box, GW_OWNER) == v.fenster(), F->fehlerMitBesitzer);
+  PRUEFE_GLEICH(!IsWindowEnabled(v.fenster()), F->fehlerMitBesitzer);
+  PRUEFE(schliessen(box));
+  v.abwarten();
+  PRUEFE(IsWindowEnabled(v.fenster()));
+  PRUEFE_GLEICH(text(v.element(F->ausgabe)), "6.5617");
+  PRUEFE_GLEICH(text(v.element(F->eingabe)), "3");
+}
+
+// Enter in the input field does not convert; only "OK" does. The earlier
+// builds' output field takes no typing.
+void tastenPruefen(const Velmora &v) {
+  PRUEFE(waehlen(v.element(ZIEL_EINHEIT), "in"));
+  SetForegroundWindow(v.fenster());
+  PostMessageA(v.element(F->eingabe), WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageA(v.element(F->eingabe), WM_CHAR, '\r', 0);
+  v.abwarten();
+  PRUEFE(dialogFinden(nullptr, v.fenster(), 2) == nullptr);
+  PRUEFE(dialogFinden(nullptr, nullptr, 2) == nullptr);
+  PRUEFE_GLEICH(text(v.element(F->ausgabe)), "6.5617");
+  if (klasseIst(v.element(F->ausgabe), "STATIC")) {
+    HWND ausgabe = v.element(F->ausgabe);
+    PostMessageA(ausgabe, WM_CHAR, 'x', 0);
+    PostMessageA(ausgabe, WM_KEYDOWN, VK_BACK, 0);
+    PostMessageA(ausgabe, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    v.abwarten();
+    PRUEFE_GLEICH(text(ausgabe), "6.5617");
+    PRUEFE_GLEICH(SendMessageA(ausgabe, EM_GETSEL, 0, 0), 0);
+  }
+}
+
+void testUmrechnen() {
+  Velmora v(BUILD);
+  PRUEFE(v.laeuft());
+  beispielePruefen(v);
   // The same request twice, and 0 right after another input.
   PRUEFE_GLEICH(umrechnen(v, "5", "k", "m", " ", "ft"), "16404.1995");
   PRUEFE_GLEICH(umrechnen(v, "5", "k", "m", " ", "ft"), "16404.1995");
   PRUEFE_GLEICH(umrechnen(v, "0", "k", "m", " ", "ft"), "0.00e+00");
-
-  // No conversion: the error box, owned by the main window; the output stays.
-  PRUEFE_GLEICH(umrechnen(v, "2", " ", "m", " ", "ft"), "6.5617");
-  textSetzen(v.element(ID_EINGABE), "3");
-  PRUEFE(waehlen(v.element(ID_ZIEL_EINHEIT), "kg"));
-  PostMessageA(v.element(ID_OK), BM_CLICK, 0, 0);
-  HWND box = dialogFinden("FEHLER", v.fenster());
-  PRUEFE(box != nullptr);
-  PRUEFE_GLEICH(meldungsText(box), KEINE_UMRECHNUNG);
-  PRUEFE(!IsWindowEnabled(v.fenster()));
-  PRUEFE(schliessen(box));
-  v.abwarten();
-  PRUEFE(IsWindowEnabled(v.fenster()));
-  PRUEFE_GLEICH(text(v.element(ID_AUSGABE)), "6.5617");
-  PRUEFE_GLEICH(text(v.element(ID_EINGABE)), "3");
-
-  // Enter in the input field does not convert; only "OK" does.
-  PRUEFE(waehlen(v.element(ID_ZIEL_EINHEIT), "in"));
-  SetForegroundWindow(v.fenster());
-  PostMessageA(v.element(ID_EINGABE), WM_KEYDOWN, VK_RETURN, 0);
-  PostMessageA(v.element(ID_EINGABE), WM_CHAR, '\r', 0);
-  v.abwarten();
-  PRUEFE(dialogFinden(nullptr, v.fenster(), 2) == nullptr);
-  PRUEFE_GLEICH(text(v.element(ID_AUSGABE)), "6.5617");
+  fehlerboxPruefen(v);
+  tastenPruefen(v);
 }
 
 // ---- help menu ----------------------------------------------------------------------
@@ -365,15 +440,40 @@ std::vector<std::string> kinderTexte(HWND dialog) {
   return texte;
 }
 
+void infoboxPruefen(const Velmora &v) {
+  PostMessageA(v.fenster(), WM_COMMAND, IDM_UEBER, 0);
+  HWND info = dialogFinden("", v.fenster());
+  PRUEFE(info != nullptr);
+  if (!info)
+    return;
+  PRUEFE(!IsWindowEnabled(v.fenster()));
+  PRUEFE_GLEICH(GetWindowLongA(info, GWL_STYLE) & WS_CAPTION, 0);
+  std::vector<std::string> texte = kinderTexte(info);
+  PRUEFE_GLEICH(texte.size(), 5u);
+  if (texte.size() == 5) {
+    PRUEFE_GLEICH(texte[0], "OK");
+    PRUEFE_GLEICH(texte[2], "Velmora");
+    PRUEFE_GLEICH(texte[3], "Info \xFC"
+                            "ber... (WinBeta V1.xx)");
+    PRUEFE(!texte[4].empty());
+  }
+  HWND icon = GetWindow(GetDlgItem(info, IDOK), GW_HWNDNEXT);
+  PRUEFE_GLEICH(GetWindowLongA(icon, GWL_STYLE) & SS_TYPEMASK, SS_ICON);
+  PRUEFE(SendMessageA(icon, STM_GETICON, 0, 0) != 0);
+  // Escape closes it without a trace.
+  PostMessageA(GetDlgItem(info, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+  for (int i = 0; i < 100 && IsWindow(info); ++i)
+    Sleep(20);
+  PRUEFE(!IsWindow(info));
+  v.abwarten();
+  PRUEFE(IsWindowEnabled(v.fenster()));
+}
+
 void testHilfe() {
-  Velmora v;
+  Velmora v(BUILD);
   PRUEFE(v.laeuft());
-  befehl(v, IDM_TEMPERATUREN);
-  PRUEFE_GLEICH(umrechnen(v, "100", " ",
-                          "\xB0"
-                          "C",
-                          " ", "K"),
-                "373.1500");
+  befehl(v, groesse("Temperaturen").befehl);
+  PRUEFE_GLEICH(umrechnen(v, "100", " ", erwartet::GRAD_C, " ", "K"), "373.1500");
   const std::string vorher = zustand(v);
 
   PostMessageA(v.fenster(), WM_COMMAND, IDM_HILFE, 0);
@@ -383,30 +483,13 @@ void testHilfe() {
                                    "gbar!");
   PRUEFE(schliessen(box));
 
-  PostMessageA(v.fenster(), WM_COMMAND, IDM_UEBER, 0);
-  HWND info = dialogFinden("", v.fenster());
-  PRUEFE(info != nullptr);
-  if (info) {
-    PRUEFE(!IsWindowEnabled(v.fenster()));
-    PRUEFE_GLEICH(GetWindowLongA(info, GWL_STYLE) & WS_CAPTION, 0);
-    std::vector<std::string> texte = kinderTexte(info);
-    PRUEFE_GLEICH(texte.size(), 5u);
-    if (texte.size() == 5) {
-      PRUEFE_GLEICH(texte[0], "OK");
-      PRUEFE_GLEICH(texte[2], "Velmora");
-      PRUEFE_GLEICH(texte[3], "Info \xFC"
-                              "ber... (WinBeta V1.xx)");
-      PRUEFE(!texte[4].empty());
-    }
-    HWND icon = GetWindow(GetDlgItem(info, IDOK), GW_HWNDNEXT);
-    PRUEFE_GLEICH(GetWindowLongA(icon, GWL_STYLE) & SS_TYPEMASK, SS_ICON);
-    PRUEFE(SendMessageA(icon, STM_GETICON, 0, 0) != 0);
-    // Escape closes it without a trace.
-    PostMessageA(GetDlgItem(info, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
-    for (int i = 0; i < 100 && IsWindow(info); ++i)
-      Sleep(20);
-    PRUEFE(!IsWindow(info));
-    v.abwarten();
+  if (F->infobox) {
+    infoboxPruefen(v);
+  } else {
+    // "&über..." only beeps: no dialog of any owner, the window stays enabled.
+    befehl(v, IDM_UEBER);
+    PRUEFE(dialogFinden(nullptr, v.fenster(), 4) == nullptr);
+    PRUEFE(dialogFinden(nullptr, nullptr, 2) == nullptr);
     PRUEFE(IsWindowEnabled(v.fenster()));
   }
   PRUEFE_GLEICH(zustand(v), vorher);
@@ -417,18 +500,50 @@ void testHilfe() {
   PRUEFE_GLEICH(zustand(v), vorher);
 }
 
-// ---- ending -----------------------------------------------------------------------
+// ---- the window's frame and ending ---------------------------------------------------
+
+// Resizing and maximizing move no control (sizable builds only).
+void groesseAendernPruefen(const Velmora &v) {
+  std::vector<RECT> vorher;
+  for (const Element &e : F->elemente)
+    vorher.push_back(lageImElternfenster(v.element(e.id)));
+  auto unveraendert = [&] {
+    for (size_t i = 0; i < F->elemente.size(); ++i) {
+      RECT jetzt = lageImElternfenster(v.element(F->elemente[i].id));
+      if (std::memcmp(&jetzt, &vorher[i], sizeof jetzt) != 0)
+        return false;
+    }
+    return true;
+  };
+  SetWindowPos(v.fenster(), nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER);
+  v.abwarten();
+  RECT aussen;
+  GetWindowRect(v.fenster(), &aussen);
+  PRUEFE_GLEICH(aussen.right - aussen.left, 640);
+  PRUEFE(unveraendert());
+  SendMessageA(v.fenster(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  v.abwarten();
+  PRUEFE(IsZoomed(v.fenster()));
+  PRUEFE(unveraendert());
+  SendMessageA(v.fenster(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  v.abwarten();
+  PRUEFE(!IsZoomed(v.fenster()));
+  PRUEFE(unveraendert());
+  PRUEFE_GLEICH(umrechnen(v, "2", " ", "m", " ", "ft"), "6.5617");
+}
 
 void testBeenden() {
   {
-    Velmora v;
+    Velmora v(BUILD);
     PRUEFE(v.laeuft());
     befehl(v, IDM_BEENDEN);
     PRUEFE_GLEICH(v.beendetMit(), 0);
   }
   {
-    Velmora v;
+    Velmora v(BUILD);
     PRUEFE(v.laeuft());
+    if (F->veraenderbar)
+      groesseAendernPruefen(v);
     // Minimizing works, the close box ends the program.
     SendMessageA(v.fenster(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     PRUEFE(IsIconic(v.fenster()));
@@ -442,11 +557,11 @@ void testBeenden() {
 // ---- unusual input ------------------------------------------------------------------
 
 void testEingaben() {
-  Velmora v;
+  Velmora v(BUILD);
   PRUEFE(v.laeuft());
   const std::string AUSSERHALB = "Ergebnis au\xDF"
                                  "erhalb des Zahlenbereichs";
-  PRUEFE_GLEICH(umrechnen(v, "1e300", "E", "m", " ", "\xC5"), AUSSERHALB);
+  PRUEFE_GLEICH(umrechnen(v, "1e300", "E", "m", " ", erwartet::ANGSTROEM), AUSSERHALB);
   PRUEFE_GLEICH(umrechnen(v, "1e999", " ", "m", " ", "ft"), AUSSERHALB);
   PRUEFE_GLEICH(umrechnen(v, "inf", " ", "m", " ", "ft"), "0.00e+00");
   PRUEFE_GLEICH(umrechnen(v, "nan", " ", "m", " ", "ft"), "0.00e+00");
@@ -454,7 +569,7 @@ void testEingaben() {
   PRUEFE_GLEICH(umrechnen(v, "\xB5\xE4\xFF\x80 12", " ", "m", " ", "ft"), "0.00e+00");
   std::string lang(5000, '7');
   PRUEFE_GLEICH(umrechnen(v, lang, " ", "m", " ", "ft"), AUSSERHALB);
-  PRUEFE_GLEICH(text(v.element(ID_EINGABE)).size(), 5000u);
+  PRUEFE_GLEICH(text(v.element(F->eingabe)).size(), 5000u);
   PRUEFE_GLEICH(umrechnen(v, "1" + std::string(4999, '0'), " ", "m", " ", "ft"), AUSSERHALB);
   PRUEFE_GLEICH(umrechnen(v, "0." + std::string(4998, '0'), " ", "m", " ", "ft"), "0.00e+00");
   // No unit chosen: the error box, and the program goes on.
@@ -470,12 +585,19 @@ int main(int argc, char **argv) {
       {"fenster", testFenster}, {"groessen", testGroessen}, {"umrechnen", testUmrechnen},
       {"hilfe", testHilfe},     {"beenden", testBeenden},   {"eingaben", testEingaben},
   };
-  auto gruppe = argc == 2 ? gruppen.find(argv[1]) : gruppen.end();
-  if (gruppe == gruppen.end()) {
-    std::printf("usage: fenster_test fenster|groessen|umrechnen|hilfe|beenden|eingaben\n");
+  auto gruppe = argc == 3 ? gruppen.find(argv[2]) : gruppen.end();
+  if (argc == 3) {
+    BUILD = argv[1];
+    LONG einheiten = GetDialogBaseUnits();
+    F = fensterVon(BUILD, {LOWORD(einheiten), HIWORD(einheiten), GetSystemMetrics(SM_CXVSCROLL),
+                           GetSystemMetrics(SM_CXSCREEN)});
+  }
+  if (!F || gruppe == gruppen.end()) {
+    std::printf("usage: fenster_test full|seven|three|beta14 "
+                "fenster|groessen|umrechnen|hilfe|beenden|eingaben\n");
     return 2;
   }
   gruppe->second();
-  std::printf("%s: %d passed, %d failed\n", argv[1], bestandene(), fehlschlaege());
+  std::printf("%s %s: %d passed, %d failed\n", argv[1], argv[2], bestandene(), fehlschlaege());
   return fehlschlaege() == 0 ? 0 : 1;
 }

@@ -88,8 +88,8 @@ std::string programmVerzeichnis() {
   return verzeichnis.substr(0, verzeichnis.find_last_of("\\/") + 1);
 }
 
-Velmora::Velmora() : prozess() {
-  std::string befehl = "\"" + programmVerzeichnis() + "Velmora.exe\"";
+Velmora::Velmora(const std::string &build) : prozess() {
+  std::string befehl = "\"" + programmVerzeichnis() + build + "\\Velmora.exe\"";
   STARTUPINFOA start = {};
   start.cb = sizeof start;
   if (!CreateProcessA(nullptr, &befehl[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,

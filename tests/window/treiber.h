@@ -25,7 +25,8 @@ int bestandene();
 
 class Velmora {
 public:
-  Velmora();
+  // Starts <build>\Velmora.exe from the driver's folder.
+  explicit Velmora(const std::string &build);
   ~Velmora();
   Velmora(const Velmora &) = delete;
   Velmora &operator=(const Velmora &) = delete;

@@ -1,0 +1,218 @@
+// One build's catalogue, unit lists and requests against that build's
+// expectations. Compiled once per build, with the build's own conversion
+// interface and list; VELMORA_TEST_BUILD names the build.
+#include "erwartete_builds.h"
+#include "umrechnung_liste.h"
+#include "voller_katalog.h"
+
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+const erwartet::Build &dieserBuild() {
+  const erwartet::Build *b = erwartet::build(VELMORA_TEST_BUILD);
+  if (!b)
+    std::abort();
+  return *b;
+}
+
+struct Klasse {
+  std::string name;
+  int typ;
+};
+
+// The first `anzahl` classes of the full catalogue with the build's codes.
+std::vector<Klasse> ausDemVollenKatalog(size_t anzahl, const std::map<int, int> &codes) {
+  std::vector<Klasse> klassen;
+  for (size_t i = 0; i < anzahl; ++i)
+    klassen.push_back({voll::KATALOG[i].klasse, codes.at(voll::KATALOG[i].typ)});
+  return klassen;
+}
+
+// Each build's classes in the order of its conversion list.
+std::vector<Klasse> erwarteteKlassen(const std::string &build) {
+  const size_t ALLE = sizeof voll::KATALOG / sizeof voll::KATALOG[0];
+  if (build == "full")
+    return ausDemVollenKatalog(ALLE, {{50001, 50001},
+                                      {50002, 50002},
+                                      {50003, 50003},
+                                      {50004, 50004},
+                                      {50005, 50005},
+                                      {50006, 50006},
+                                      {50007, 50007}});
+  if (build == "seven")
+    return ausDemVollenKatalog(ALLE, {{50006, 50001},
+                                      {50005, 50002},
+                                      {50004, 50003},
+                                      {50002, 50004},
+                                      {50007, 50005},
+                                      {50003, 50006},
+                                      {50001, 50007}});
+  if (build == "three")
+    return ausDemVollenKatalog(26, {{50006, 50001}, {50005, 50002}, {50004, 50003}});
+  std::vector<Klasse> beta = {{"MeterToMeter", 1}};
+  for (const Klasse &k : ausDemVollenKatalog(16, {{50006, 1}, {50005, 2}}))
+    beta.push_back(k);
+  return beta;
+}
+
+const voll::Erwartung *imVollenKatalog(const std::string &klasse) {
+  for (const voll::Erwartung &e : voll::KATALOG)
+    if (klasse == e.klasse)
+      return &e;
+  return nullptr;
+}
+
+long double berechnen(Umrechnung &u, long double basis) {
+  u.basis = basis;
+  u.berechne();
+  return u.ergebnis;
+}
+
+TEST(Build, KlassenReihenfolgeUndCodes) {
+  Umrechnung_Liste liste;
+  std::vector<Klasse> erwartet = erwarteteKlassen(VELMORA_TEST_BUILD);
+  ASSERT_EQ(liste.liste.size(), erwartet.size());
+  size_t i = 0;
+  for (Umrechnung *u : liste.liste) {
+    const Klasse &k = erwartet[i++];
+    SCOPED_TRACE(k.name);
+    EXPECT_EQ(voll::klassenName(*u), k.name);
+    EXPECT_EQ(u->typ, k.typ);
+    const voll::Erwartung *e = imVollenKatalog(k.name);
+    if (!e) { // MeterToMeter copies the value
+      EXPECT_STREQ(u->gibQuellBez(), "m");
+      EXPECT_STREQ(u->gibZielBez(), "m");
+      EXPECT_EQ(berechnen(*u, 1234.5678L), 1234.5678L);
+      continue;
+    }
+    EXPECT_STREQ(u->gibQuellBez(), e->quell);
+    EXPECT_STREQ(u->gibZielBez(), e->ziel);
+#if VELMORA_POTENZ
+    EXPECT_EQ(u->gibPotenz(), e->potenz);
+#endif
+    for (long double basis : {0.0L, 1.0L, -3.5L, 1e-20L, 1e300L})
+      EXPECT_EQ(berechnen(*u, basis), e->formel(basis)) << static_cast<double>(basis);
+  }
+}
+
+// A prefix enters with the unit's power where the build has one; otherwise
+// its plain factor, also for units that are areas in the full build.
+TEST(Build, FaktorDerVorsaetze) {
+  Umrechnung_Liste liste;
+  for (Umrechnung *u : liste.liste) {
+    const voll::Erwartung *e = imVollenKatalog(voll::klassenName(*u));
+    const int potenz = VELMORA_POTENZ && e ? e->potenz : 1;
+    SCOPED_TRACE(voll::klassenName(*u));
+    EXPECT_EQ(u->gibFaktor("k"), std::pow(1e3, potenz));
+    EXPECT_EQ(u->gibFaktor("c"), std::pow(std::pow(10.0, -2), potenz));
+    EXPECT_EQ(u->gibFaktor("u"), u->gibFaktor("\xB5"));
+    EXPECT_EQ(u->gibFaktor("E"), std::pow(std::pow(10.0, 18), potenz));
+    for (const char *ohne : {" ", "", "x", "K"})
+      EXPECT_EQ(u->gibFaktor(ohne), 1.0) << '"' << ohne << '"';
+  }
+}
+
+#if VELMORA_KETTEN
+TEST(Build, EinheitenJeGroesse) {
+  Umrechnung_Liste liste;
+  const erwartet::Build &b = dieserBuild();
+  const int alles = b.groessen.front().befehl;
+  for (const erwartet::Groessenbefehl &g : b.groessen) {
+    std::list<const char *> quell, ziel;
+    liste.einheitenListen(g.befehl == alles ? 0 : g.befehl, quell, ziel);
+    EXPECT_EQ(erwartet::Einheiten(quell.begin(), quell.end()), g.einheiten) << g.befehl;
+    EXPECT_EQ(erwartet::Einheiten(ziel.begin(), ziel.end()), g.einheiten) << g.befehl;
+  }
+  // Right after start the window lists "Alles".
+  EXPECT_EQ(b.anfangs, b.groessen.front().einheiten);
+}
+#endif
+
+TEST(Build, Beispiele) {
+  Umrechnung_Liste liste;
+  for (const erwartet::Beispiel &f : dieserBuild().beispiele) {
+    const char *ausgabe = nullptr;
+    bool ok = liste.umrechnen(f.eingabe, f.quellPraefix, f.quellEinheit, &ausgabe, f.zielPraefix,
+                              f.zielEinheit);
+    SCOPED_TRACE(std::string(f.eingabe) + " " + f.quellPraefix + f.quellEinheit + " -> " +
+                 f.zielPraefix + f.zielEinheit);
+    EXPECT_EQ(ok, f.ausgabe != nullptr);
+    if (ok && f.ausgabe) {
+      EXPECT_STREQ(ausgabe, f.ausgabe);
+    }
+  }
+}
+
+TEST(Build, FehlendeTexte) {
+  Umrechnung_Liste liste;
+  const char *ausgabe = nullptr;
+  EXPECT_FALSE(liste.umrechnen(nullptr, " ", "m", &ausgabe, " ", "m"));
+  EXPECT_FALSE(liste.umrechnen("1", " ", nullptr, &ausgabe, " ", "m"));
+  EXPECT_FALSE(liste.umrechnen("1", " ", "m", &ausgabe, nullptr, "m"));
+}
+
+#if VELMORA_WERT_ALS_TEXT
+Umrechnung &meterToMeter(Umrechnung_Liste &liste) {
+  return *liste.sucheUmrechnung("m", "m");
+}
+
+// basis is read afresh from the input text whichever of value and prefix
+// is set last; neither alone computes it.
+TEST(Build, WertAlsText) {
+  Umrechnung_Liste liste;
+  Umrechnung &u = meterToMeter(liste);
+  u.setzeQuellPraefix("k");
+  EXPECT_EQ(u.basis, 0.0L);
+  EXPECT_EQ(u.wertText, nullptr);
+  u.setzeWert("2");
+  EXPECT_EQ(u.basis, 2000.0L);
+  u.setzeQuellPraefix("M");
+  EXPECT_EQ(u.basis, 2e6L);
+  char eingabe[] = "3.5e1 Meter";
+  u.setzeWert(eingabe);
+  eingabe[0] = '9';
+  EXPECT_STREQ(u.wertText, "3.5e1 Meter");
+  EXPECT_EQ(u.basis, 35e6L);
+  u.setzeQuellPraefix(" ");
+  EXPECT_EQ(u.basis, 35.0L);
+
+  Umrechnung &frisch = *liste.sucheUmrechnung("m", "ft");
+  frisch.setzeWert("5");
+  EXPECT_EQ(frisch.basis, 0.0L);
+  frisch.setzeQuellPraefix("");
+  EXPECT_EQ(frisch.basis, 5.0L);
+}
+
+// The formatting edges, through the conversion that copies the value.
+TEST(Build, FormatOhneKette) {
+  Umrechnung_Liste liste;
+  const struct {
+    const char *eingabe, *ausgabe;
+  } faelle[] = {{"0.01", "0.0100"},
+                {"0.00999", "9.99e-03"},
+                {"999999999.99", "999999999.9900"},
+                {"1e9", "1.00e+09"},
+                {"0", "0.00e+00"},
+                {"-1", "-1.00e+00"},
+                {"1e400", "Ergebnis au\xDF"
+                          "erhalb des Zahlenbereichs"}};
+  for (const auto &f : faelle) {
+    const char *ausgabe = nullptr;
+    ASSERT_TRUE(liste.umrechnen(f.eingabe, " ", "m", &ausgabe, " ", "m"));
+    EXPECT_STREQ(ausgabe, f.ausgabe) << f.eingabe;
+  }
+  // A failed request leaves the last text alone.
+  const char *ausgabe = nullptr;
+  EXPECT_FALSE(liste.umrechnen("5", " ", "ft", &ausgabe, " ", "in"));
+  EXPECT_STREQ(ausgabe, "Ergebnis au\xDF"
+                        "erhalb des Zahlenbereichs");
+}
+#endif
+
+} // namespace

@@ -1,0 +1,133 @@
+#include "fenster_erwartung.h"
+
+#include <memory>
+
+namespace {
+
+Element box(int id, int j, int y, int breite) {
+  const int x = j < 2 ? 75 * j + 15 : 75 * j + 85;
+  return {id, Art::Box, "COMBOBOX", "", x, y, breite, -1};
+}
+
+Fenster voll(const Masse &m) {
+  const int bx = m.bx, by = m.by, sx = m.sx;
+  Fenster f;
+  f.build = erwartet::build("full");
+  f.titel = "Velmora";
+  f.breite = 425;
+  f.hoehe = 260;
+  f.veraenderbar = false;
+  f.elemente = {
+      {5, Art::Box, "COMBOBOX", "Alles", 15, 20, 15 * bx, -1},
+      box(1, 0, 7 * by, sx / 14),
+      box(2, 1, 7 * by, sx / 14),
+      box(3, 2, 7 * by, sx / 14),
+      box(4, 3, 7 * by, sx / 14),
+      {6, Art::Eingabefeld, "EDIT", "", bx + 8, by + 60, sx / 7, 3 * by / 2},
+      {7, Art::Ausgabefeld, "EDIT", "", bx + 227, by + 60, sx / 7, 3 * by / 2},
+      {8, Art::Knopf, "BUTTON", "OK", 15 * bx, 185, 20 * bx, 7 * by / 4},
+      {9, Art::Rahmen, "BUTTON", "Eingabe", 10, 50, 170, 100},
+      {10, Art::Rahmen, "BUTTON", "Ausgabe", 225, 50, 170, 100},
+      {11, Art::Rahmen, "BUTTON", "", -10, -(by / 2), 2000, 2000},
+  };
+  f.groessenbox = 5;
+  f.eingabe = 6;
+  f.ausgabe = 7;
+  f.ok = 8;
+  f.boxMitListe = 12 * by;
+  f.groessenboxMitListe = 7 * by;
+  f.ohneScrollbalkenAbschalten = true;
+  f.infobox = true;
+  f.neuWaehltAlles = true;
+  f.fehlerMitBesitzer = true;
+  f.iconFarbtiefen = {24};
+  return f;
+}
+
+// The window of the three earlier builds, with the top frame as wide as
+// `rahmen` (none for 0).
+Fenster frueh(const Masse &m, int rahmen) {
+  const int bx = m.bx, by = m.by, sx = m.sx, boxBreite = m.vs + 5 * bx;
+  Fenster f;
+  f.titel = "Velmora";
+  f.breite = 425;
+  f.hoehe = 260;
+  f.veraenderbar = false;
+  f.elemente = {
+      box(1, 0, 5 * by, boxBreite),
+      box(2, 1, 5 * by, boxBreite),
+      box(3, 2, 5 * by, boxBreite),
+      box(4, 3, 5 * by, boxBreite),
+      {5, Art::Eingabefeld, "EDIT", "", bx + 10, by + 20, sx / 7, 3 * by / 2},
+      {6, Art::Ausgabefeld, "STATIC", "", bx + 225, by + 20, sx / 7, 3 * by / 2},
+      {7, Art::Knopf, "BUTTON", "OK", 15 * bx, 130, 20 * bx, 7 * by / 4},
+      {8, Art::Rahmen, "BUTTON", "Eingabe", 10, 10, 180, 100},
+      {9, Art::Rahmen, "BUTTON", "Ausgabe", 225, 10, 180, 100},
+  };
+  if (rahmen > 0)
+    f.elemente.push_back({10, Art::Rahmen, "BUTTON", "", -10, -(by / 2), rahmen, rahmen});
+  f.groessenbox = 0;
+  f.eingabe = 5;
+  f.ausgabe = 6;
+  f.ok = 7;
+  f.boxMitListe = 5 * by;
+  f.groessenboxMitListe = 0;
+  f.ohneScrollbalkenAbschalten = false;
+  f.infobox = false;
+  f.neuWaehltAlles = false;
+  f.fehlerMitBesitzer = false;
+  f.iconFarbtiefen = {24};
+  return f;
+}
+
+Fenster sieben(const Masse &m) {
+  Fenster f = frueh(m, 2000);
+  f.build = erwartet::build("seven");
+  f.fehlerMitBesitzer = true;
+  return f;
+}
+
+Fenster drei(const Masse &m) {
+  Fenster f = frueh(m, 5000);
+  f.build = erwartet::build("three");
+  return f;
+}
+
+Fenster beta(const Masse &m) {
+  Fenster f = frueh(m, 0);
+  f.build = erwartet::build("beta14");
+  f.titel = "Velmora WinBeta 1.4";
+  f.breite = 450;
+  f.hoehe = 360;
+  f.veraenderbar = true;
+  f.iconFarbtiefen = {4, 8};
+  return f;
+}
+
+} // namespace
+
+const Fenster *fensterVon(const std::string &build, const Masse &masse) {
+  static std::unique_ptr<Fenster> fenster;
+  if (build == "full")
+    fenster.reset(new Fenster(voll(masse)));
+  else if (build == "seven")
+    fenster.reset(new Fenster(sieben(masse)));
+  else if (build == "three")
+    fenster.reset(new Fenster(drei(masse)));
+  else if (build == "beta14")
+    fenster.reset(new Fenster(beta(masse)));
+  else
+    return nullptr;
+  return fenster.get();
+}
+
+std::string erwartetesMenue(const erwartet::Build &build) {
+  std::string menue = "POPUP|&Datei\n40001||&Neu\n0|S|\n40002||B&eenden\n"
+                      "POPUP|&Gr\xF6\xDF"
+                      "e\n";
+  for (const erwartet::Groessenbefehl &g : build.groessen)
+    menue +=
+        std::to_string(g.befehl) + (&g == &build.groessen.front() ? "|C|" : "||") + g.name + "\n";
+  return menue + "POPUP|&Hilfe\n40003||&Hilfe\n40004||&\xFC"
+                 "ber...\n0|S|\n40005||&Lizenz\n";
+}
