@@ -1,23 +1,11 @@
 #include "ausgabe_datei.h"
 
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
-AusgabeDatei::AusgabeDatei(const char *zielName)
-    : zielName(zielName), tempName(std::string(zielName) + ".tmp"),
-      datei(std::fopen(tempName.c_str(), "wb")) {
+AusgabeDatei::AusgabeDatei(const char *zielName) : zielName(zielName), datei(zielName) {
   puffer.reserve(PUFFER_GROESSE + 4096);
-}
-
-AusgabeDatei::~AusgabeDatei() {
-  if (datei) {
-    std::fclose(datei);
-    std::remove(tempName.c_str());
-  }
 }
 
 void AusgabeDatei::schreiben(const char *text, std::size_t laenge) {
@@ -31,7 +19,7 @@ void AusgabeDatei::schreiben(const char *text, std::size_t laenge) {
 }
 
 void AusgabeDatei::pufferLeeren() {
-  if (datei && !fehler && std::fwrite(puffer.data(), 1, puffer.size(), datei) != puffer.size())
+  if (!fehler && !datei.schreiben(puffer.data(), puffer.size()))
     fehler = true;
   puffer.clear();
 }
@@ -53,29 +41,17 @@ AusgabeDatei &AusgabeDatei::operator<<(int zahl) {
   return *this;
 }
 
-bool AusgabeDatei::ersetzen() {
-#ifdef _WIN32
-  return MoveFileExA(tempName.c_str(), zielName.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-  return std::rename(tempName.c_str(), zielName.c_str()) == 0;
-#endif
-}
-
 void AusgabeDatei::melden(const char *was) const {
   std::cerr << "Ausgabedatei " << zielName << " konnte nicht " << was << " werden!\n";
 }
 
 bool AusgabeDatei::abschliessen() {
-  if (!datei) {
+  if (!datei.erstellt()) {
     melden("erstellt");
     return false;
   }
   pufferLeeren();
-  bool geschrieben = !fehler && std::fflush(datei) == 0 && !std::ferror(datei);
-  geschrieben = std::fclose(datei) == 0 && geschrieben;
-  datei = nullptr;
-  if (!geschrieben || !ersetzen()) {
-    std::remove(tempName.c_str());
+  if (fehler || !datei.ersetzeZiel()) {
     melden("geschrieben");
     return false;
   }

@@ -1,17 +1,17 @@
-// A generated file, written into a temporary file beside its target and
-// moved over the target only after every byte has been written, so that a
-// failed run never leaves a truncated file behind. Every "\n" of the text
-// is written as CR LF.
+// A generated file, written into a file of its own beside its target and
+// put in the target's place only after every byte has been written and has
+// reached the disk, so that a failed run never leaves a truncated file
+// behind. Every "\n" of the text is written as CR LF.
 #ifndef ZORBEL_AUSGABE_DATEI_H
 #define ZORBEL_AUSGABE_DATEI_H
 
-#include <cstdio>
+#include "temp_datei.h"
+
 #include <string>
 
 class AusgabeDatei {
 public:
   explicit AusgabeDatei(const char *zielName);
-  ~AusgabeDatei();
   AusgabeDatei(const AusgabeDatei &) = delete;
   AusgabeDatei &operator=(const AusgabeDatei &) = delete;
 
@@ -19,8 +19,8 @@ public:
   AusgabeDatei &operator<<(const std::string &text);
   AusgabeDatei &operator<<(int zahl);
 
-  // Closes the file and replaces the target with it. Reports a failure on
-  // standard error and returns false; the target is then left as it was.
+  // Replaces the target with the file. Reports a failure on standard error
+  // and returns false; the target is then left as it was.
   bool abschliessen();
 
 private:
@@ -28,12 +28,10 @@ private:
 
   void schreiben(const char *text, std::size_t laenge);
   void pufferLeeren();
-  bool ersetzen();
   void melden(const char *was) const;
 
   std::string zielName;
-  std::string tempName;
-  std::FILE *datei;
+  TempDatei datei;
   std::string puffer;
   bool fehler = false;
 };

@@ -51,10 +51,17 @@ std::string *textFeld(ConfigEintrag &eintrag, char schluessel, unsigned &bit) {
   }
 }
 
-// The value starts at the third character; a field line of the key alone
-// sets the empty text (or 0).
-const char *feldWert(const std::string &zeile) {
-  return zeile.size() > 2 ? &zeile[2] : "";
+// A value is every byte from the third character on, NUL bytes included;
+// a field line of the key alone sets the empty text (or 0).
+void textSetzen(std::string &feld, const std::string &zeile) {
+  if (zeile.size() > 2)
+    feld.assign(zeile, 2, std::string::npos);
+  else
+    feld.clear();
+}
+
+const char *zahlText(const std::string &zeile) {
+  return zeile.size() > 2 ? zeile.c_str() + 2 : "";
 }
 
 ZeilenArt zeileAuswerten(const std::string &zeile, AktuellerEintrag &aktuell) {
@@ -64,7 +71,7 @@ ZeilenArt zeileAuswerten(const std::string &zeile, AktuellerEintrag &aktuell) {
   if (schluessel == 'E')
     return ENDE_DES_EINTRAGS;
   if (schluessel == 'T' || schluessel == 'P') {
-    int zahl = zahlLesen(feldWert(zeile));
+    int zahl = zahlLesen(zahlText(zeile));
     (schluessel == 'T' ? aktuell.eintrag.typNummer : aktuell.eintrag.potenz) = zahl;
     return FELD;
   }
@@ -72,7 +79,7 @@ ZeilenArt zeileAuswerten(const std::string &zeile, AktuellerEintrag &aktuell) {
   std::string *feld = textFeld(aktuell.eintrag, schluessel, bit);
   if (!feld)
     return FEHLERHAFT;
-  *feld = feldWert(zeile);
+  textSetzen(*feld, zeile);
   aktuell.gesetzt |= bit;
   return FELD;
 }
@@ -105,7 +112,12 @@ void zuLangeZeileMelden(unsigned long zeilenNummer) {
             << std::flush;
 }
 
-bool eintraegeLesen(std::FILE *datei, ConfigListe &liste) {
+void lesefehlerMelden(const char *dateiName) {
+  std::cerr << "Konfigurationsdatei " << dateiName << " konnte nicht gelesen werden!\n"
+            << std::flush;
+}
+
+bool eintraegeLesen(std::FILE *datei, const char *dateiName, ConfigListe &liste) {
   ZeilenLeser leser(datei);
   AktuellerEintrag aktuell;
   std::string zeile;
@@ -114,6 +126,10 @@ bool eintraegeLesen(std::FILE *datei, ConfigListe &liste) {
     ZeilenLeser::Ergebnis ergebnis = leser.naechsteZeile(zeile);
     if (ergebnis == ZeilenLeser::ENDE)
       return true;
+    if (ergebnis == ZeilenLeser::LESEFEHLER) {
+      lesefehlerMelden(dateiName);
+      return false;
+    }
     ++zeilenNummer;
     if (ergebnis == ZeilenLeser::ZU_LANG) {
       zuLangeZeileMelden(zeilenNummer);
@@ -162,7 +178,7 @@ bool konfigurationLesen(const char *dateiName, ConfigListe &liste) {
                  "ffnet werden!\n";
     return false;
   }
-  bool gelesen = eintraegeLesen(datei, liste);
+  bool gelesen = eintraegeLesen(datei, dateiName, liste);
   std::fclose(datei);
   if (gelesen)
     std::cout << liste.size()

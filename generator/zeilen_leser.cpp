@@ -11,6 +11,10 @@ bool ZeilenLeser::pufferFuellen() {
     return false;
   anzahl = std::fread(puffer, 1, sizeof puffer, datei);
   position = 0;
+  if (anzahl < sizeof puffer && std::ferror(datei)) {
+    lesefehler = dateiEnde = true;
+    return false;
+  }
   // Byte 0x1A ends the file: nothing behind it is read.
   if (const void *ende = std::memchr(puffer, ENDE_ZEICHEN, anzahl)) {
     anzahl = static_cast<std::size_t>(static_cast<const char *>(ende) - puffer);
@@ -25,7 +29,7 @@ ZeilenLeser::Ergebnis ZeilenLeser::naechsteZeile(std::string &zeile) {
   zeile.clear();
   for (;;) {
     if (position == anzahl && !pufferFuellen())
-      return zeile.empty() ? ENDE : ZEILE;
+      return lesefehler ? LESEFEHLER : zeile.empty() ? ENDE : ZEILE;
     const char *anfang = puffer + position;
     const char *zeilenEnde =
         static_cast<const char *>(std::memchr(anfang, '\n', anzahl - position));

@@ -1,5 +1,6 @@
 // Splits the definition file into lines: CR bytes are dropped, byte 0x1A
-// ends the file, and no line may be longer than MAX_ZEILENLAENGE.
+// ends the file, and no line may be longer than MAX_ZEILENLAENGE. A failed
+// read is an error, never the end of the file.
 #ifndef ZORBEL_ZEILEN_LESER_H
 #define ZORBEL_ZEILEN_LESER_H
 
@@ -8,7 +9,7 @@
 
 class ZeilenLeser {
 public:
-  enum Ergebnis { ZEILE, ZU_LANG, ENDE };
+  enum Ergebnis { ZEILE, ZU_LANG, ENDE, LESEFEHLER };
   static const std::size_t MAX_ZEILENLAENGE = 1022;
 
   explicit ZeilenLeser(std::FILE *datei) : datei(datei) {}
@@ -24,6 +25,7 @@ private:
   std::size_t position = 0;
   std::size_t anzahl = 0;
   bool dateiEnde = false;
+  bool lesefehler = false;
 };
 
 #endif

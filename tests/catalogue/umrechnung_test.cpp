@@ -47,6 +47,9 @@ TEST(Umrechnung, ZahlenLesen) {
   EXPECT_EQ(dezimalzahlLesen("abc"), 0.0);
   EXPECT_EQ(dezimalzahlLesen(""), 0.0);
   EXPECT_EQ(dezimalzahlLesen("  \t2.5e3"), 2500.0);
+  // Every kind of white space before the number, line ends included.
+  EXPECT_EQ(dezimalzahlLesen("\n5"), 5.0);
+  EXPECT_EQ(dezimalzahlLesen("\r\n\v\f-5"), -5.0);
   EXPECT_EQ(dezimalzahlLesen("-40"), -40.0);
   EXPECT_EQ(dezimalzahlLesen("+.5"), 0.5);
   EXPECT_EQ(dezimalzahlLesen("7."), 7.0);

@@ -1,3 +1,4 @@
+#include "ausgabe_datei.h"
 #include "generatoren.h"
 #include "konfiguration_lesen.h"
 #include "optionen.h"
@@ -31,8 +32,25 @@ void mitReferenzVergleichen(const std::string &fall) {
     std::string name = OPTIONEN[i].dateiName;
     EXPECT_EQ(dateiLesen(name), dateiLesen(GOLDEN + "/" + fall + "/" + name))
         << fall << "/" << name;
-    EXPECT_FALSE(dateiExistiert(name + ".tmp"));
   }
+  // No temporary file is left behind.
+  std::string dateien, fehler;
+  befehlAusfuehren(verzeichnis.pfad(), "ls -A", dateien, fehler);
+  EXPECT_EQ(dateien, "einheiten.cpp\numrechnung_liste_objekte_erstellen.cpp\numrechnungen.conf\n"
+                     "umrechnungen.cpp\numrechnungen.h\n");
+}
+
+// A file that cannot even be created is reported, not taken for written.
+TEST(Generatoren, NichtErstellbareAusgabe) {
+  std::ostringstream fehler;
+  std::streambuf *alt = std::cerr.rdbuf(fehler.rdbuf());
+  AusgabeDatei datei("/nicht/vorhanden/umrechnungen.h");
+  datei << "// Text\n";
+  bool geschrieben = datei.abschliessen();
+  std::cerr.rdbuf(alt);
+  EXPECT_FALSE(geschrieben);
+  EXPECT_EQ(fehler.str(),
+            "Ausgabedatei /nicht/vorhanden/umrechnungen.h konnte nicht erstellt werden!\n");
 }
 
 TEST(Generatoren, DreiEintraegeWieReferenz) {

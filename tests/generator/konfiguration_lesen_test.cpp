@@ -126,6 +126,105 @@ TEST(KonfigurationLesen, UnvollstaendigerEintragWirdUebertragen) {
   EXPECT_EQ(rest.fehler, "");
 }
 
+// Each required field missing in turn, and P 0: the entry is not taken, and
+// what it set carries into the next entry, which supplies only that field.
+TEST(KonfigurationLesen, JedesPflichtfeldFehltEinmal) {
+  const std::string felder[] = {"C Erster", "T 5", "P 2",    "F f;",
+                                "Q Quelle", "q a", "Z Ziel", "z b"};
+  for (const std::string &fehlt : felder) {
+    std::string erster;
+    for (const std::string &feld : felder)
+      if (feld != fehlt)
+        erster += feld + "\n";
+    std::string nachgeholt =
+        fehlt.substr(0, 2) + (fehlt[0] == 'T' || fehlt[0] == 'P' ? "9" : "neu");
+    Lesung l = lesen(erster + "E\n" + nachgeholt + "\nE\n");
+    ASSERT_EQ(l.liste.size(), 1u) << fehlt;
+    const ConfigEintrag &e = l.liste.front();
+    std::string ist = e.klassenName + "|" + std::to_string(e.typNummer) + "|" +
+                      std::to_string(e.potenz) + "|" + e.berechnung + "|" + e.quellName + "|" +
+                      e.quellBez + "|" + e.zielName + "|" + e.zielBez;
+    std::string soll = "Erster|5|2|f;|Quelle|a|Ziel|b";
+    const std::string alt = fehlt.substr(2), neu = nachgeholt.substr(2);
+    soll.replace(soll.find(alt), alt.size(), neu);
+    EXPECT_EQ(ist, soll) << fehlt;
+  }
+  std::string ohneP = eintrag("A");
+  ohneP.replace(ohneP.find("P 1"), 3, "P 0");
+  EXPECT_TRUE(lesen(ohneP).liste.empty());
+  Lesung nachP = lesen(ohneP + "P -1\nE\n");
+  ASSERT_EQ(nachP.liste.size(), 1u);
+  EXPECT_EQ(nachP.liste.front().potenz, -1);
+}
+
+// After a complete entry the record starts empty: a stray "E" adds nothing.
+TEST(KonfigurationLesen, EinzelnesEErzeugtKeinenEintrag) {
+  EXPECT_EQ(lesen(eintrag("A") + "E\n").liste.size(), 1u);
+  EXPECT_EQ(lesen("E\n" + eintrag("A") + "E\nE\n" + eintrag("B")).liste.size(), 2u);
+}
+
+// A value is every byte of the line after the separator, NUL bytes too.
+TEST(KonfigurationLesen, NullBytesImWert) {
+  std::string inhalt = eintrag("A");
+  inhalt.replace(inhalt.find("C A"), 3, std::string("C Ab\0cd", 7));
+  inhalt.replace(inhalt.find("q m"), 3, std::string("q \0", 3));
+  Lesung l = lesen(inhalt);
+  ASSERT_EQ(l.liste.size(), 1u);
+  EXPECT_EQ(l.liste.front().klassenName, std::string("Ab\0cd", 5));
+  EXPECT_EQ(l.liste.front().quellBez, std::string(1, '\0'));
+}
+
+// Lines that cross the reader's 64 KiB buffer, a CR and its LF on either
+// side of the boundary included, are read as in a small file.
+TEST(KonfigurationLesen, ZeilenUeberDiePuffergrenze) {
+  const std::size_t PUFFER = 1 << 16;
+  for (std::size_t versatz : {0u, 1u, 2u, 5u, 17u}) {
+    // Comment lines up to the boundary: with versatz 0 the last one's CR is
+    // the buffer's last byte and its LF the next buffer's first.
+    const std::size_t bis = PUFFER + 1 - versatz, zeile = 502;
+    std::string inhalt;
+    while (inhalt.size() + zeile + 300 < bis)
+      inhalt += "#" + std::string(zeile - 3, '-') + "\r\n";
+    inhalt += "#" + std::string(bis - inhalt.size() - 3, '=') + "\r\n";
+    std::size_t anzahl = 0;
+    while (inhalt.size() < 3 * PUFFER) {
+      std::string e = eintrag("K" + std::to_string(anzahl), std::to_string(anzahl + 1));
+      for (std::size_t i = e.find('\n'); i != std::string::npos; i = e.find('\n', i + 2))
+        e.insert(i, 1, '\r');
+      inhalt += e;
+      ++anzahl;
+    }
+    Lesung l = lesen(inhalt);
+    ASSERT_TRUE(l.gelesen);
+    ASSERT_EQ(l.liste.size(), anzahl) << versatz;
+    std::size_t i = 0;
+    for (const ConfigEintrag &e : l.liste) {
+      EXPECT_EQ(e.klassenName, "K" + std::to_string(i));
+      EXPECT_EQ(e.typNummer, static_cast<int>(i + 1));
+      EXPECT_EQ(e.berechnung, "ergebnis = basis;");
+      EXPECT_EQ(e.zielBez, "ft");
+      ++i;
+    }
+  }
+}
+
+// A read that fails is not the end of the file.
+TEST(KonfigurationLesen, LesefehlerIstKeinDateiende) {
+  TempVerzeichnis verzeichnis;
+  std::ostringstream aus, err;
+  std::streambuf *altAus = std::cout.rdbuf(aus.rdbuf());
+  std::streambuf *altErr = std::cerr.rdbuf(err.rdbuf());
+  ConfigListe liste;
+  // A directory opens for reading but cannot be read.
+  bool gelesen = konfigurationLesen(verzeichnis.pfad().c_str(), liste);
+  std::cout.rdbuf(altAus);
+  std::cerr.rdbuf(altErr);
+  EXPECT_FALSE(gelesen);
+  EXPECT_EQ(aus.str(), "Lese die Konfigurationsdatei " + verzeichnis.pfad() + "\n");
+  EXPECT_EQ(err.str(),
+            "Konfigurationsdatei " + verzeichnis.pfad() + " konnte nicht gelesen werden!\n");
+}
+
 TEST(KonfigurationLesen, FehlerhafteZeileWirdGemeldet) {
   const char *falsch[] = {" C eingerueckt", "e", "X 1", "5", "\tC tab", "\x80zeichen", "-"};
   for (const char *zeile : falsch) {

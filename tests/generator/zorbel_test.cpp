@@ -108,6 +108,15 @@ TEST_F(ZorbelTest, VorhandeneAusgabeWirdGanzErsetzt) {
   EXPECT_EQ(text.substr(text.size() - 6), "};\r\n\r\n");
 }
 
+// Definition entries enough for an output far beyond the writer's 64 KiB buffer.
+std::string vieleEintraege(int anzahl) {
+  std::string inhalt;
+  for (int i = 0; i < anzahl; ++i)
+    inhalt += "C K" + std::to_string(i) + "\nT 1\nP 1\nF ergebnis = basis * " + std::to_string(i) +
+              ";\nQ Quelle\nq a\nZ Ziel\nz b\nE\n";
+  return inhalt;
+}
+
 TEST_F(ZorbelTest, NichtSchreibbareAusgabeIstEinFehler) {
   definition(EINTRAG);
   // The target is a directory: the finished file cannot take its place.
@@ -117,22 +126,107 @@ TEST_F(ZorbelTest, NichtSchreibbareAusgabeIstEinFehler) {
   EXPECT_EQ(lauf.fehler, "Ausgabedatei umrechnungen.h konnte nicht geschrieben werden!\n");
   EXPECT_EQ(lauf.ausgabe.substr(lauf.ausgabe.rfind('\n', lauf.ausgabe.size() - 2) + 1),
             "Erzeuge Klassendefinitionen ... fehlgeschlagen.\n");
-  EXPECT_FALSE(dateiExistiert(dir.datei("umrechnungen.h.tmp")));
 
-  // The disk is full: the old file stays as it was.
-  dateiSchreiben(dir.datei("einheiten.cpp"), "alt");
-  befehlAusfuehren(dir.pfad(), "ln -s /dev/full einheiten.cpp.tmp");
-  lauf = starten("--units");
-  EXPECT_EQ(lauf.code, 1);
-  EXPECT_EQ(lauf.fehler, "Ausgabedatei einheiten.cpp konnte nicht geschrieben werden!\n");
-  EXPECT_EQ(dateiLesen(dir.datei("einheiten.cpp")), "alt");
+  // The disk is full (here: the file size limit of 100 KiB) after the first
+  // 64 KiB have gone out: the old file stays as it was.
+  definition(vieleEintraege(3000));
+  dateiSchreiben(dir.datei("umrechnungen.cpp"), "alt");
+  Lauf voll;
+  voll.code = befehlAusfuehren(dir.pfad(), "ulimit -f 200 && " + ZORBEL + " --functions",
+                               voll.ausgabe, voll.fehler);
+  EXPECT_EQ(voll.code, 1);
+  EXPECT_EQ(voll.fehler, "Ausgabedatei umrechnungen.cpp konnte nicht geschrieben werden!\n");
+  EXPECT_EQ(dateiLesen(dir.datei("umrechnungen.cpp")), "alt");
 
-  // The temporary file cannot be created.
-  befehlAusfuehren(dir.pfad(), "ln -s /nicht/vorhanden/x umrechnungen.cpp.tmp");
-  lauf = starten("--functions");
-  EXPECT_EQ(lauf.code, 1);
-  EXPECT_EQ(lauf.fehler, "Ausgabedatei umrechnungen.cpp konnte nicht erstellt werden!\n");
-  EXPECT_FALSE(dateiExistiert(dir.datei("umrechnungen.cpp")));
+  // Nothing but what was there before.
+  Lauf liste;
+  befehlAusfuehren(dir.pfad(), "ls -A", liste.ausgabe, liste.fehler);
+  EXPECT_EQ(liste.ausgabe, "umrechnungen.conf\numrechnungen.cpp\numrechnungen.h\n");
+}
+
+// Whatever stands at the names a run might use for its temporary file is
+// left alone: links are not followed, nothing is reused or truncated.
+TEST_F(ZorbelTest, TemporaereDateiFolgtNichtsUndUebernimmtNichts) {
+  definition(EINTRAG);
+  dateiSchreiben(dir.datei("fremd"), "fremd");
+  dateiSchreiben(dir.datei("hart"), "hart");
+  befehlAusfuehren(dir.pfad(),
+                   "ln -s fremd umrechnungen.h.tmp && "
+                   "ln -s nirgends umrechnungen.cpp.tmp && "
+                   "ln hart einheiten.cpp.tmp && "
+                   "ln -s umrechnungen.conf umrechnung_liste_objekte_erstellen.cpp.tmp");
+  for (const char *option : {"--classes", "--functions", "--units", "--objects"})
+    EXPECT_EQ(starten(option).code, 0) << option;
+  EXPECT_EQ(dateiLesen(dir.datei("fremd")), "fremd");
+  EXPECT_EQ(dateiLesen(dir.datei("hart")), "hart");
+  EXPECT_FALSE(dateiExistiert(dir.datei("nirgends")));
+  EXPECT_EQ(dateiLesen(dir.datei("umrechnungen.conf")), EINTRAG);
+  // Each target is a plain file of its own, not a link.
+  Lauf arten;
+  befehlAusfuehren(dir.pfad(),
+                   "stat -c '%F %h %n' umrechnungen.h umrechnungen.cpp einheiten.cpp "
+                   "umrechnung_liste_objekte_erstellen.cpp",
+                   arten.ausgabe, arten.fehler);
+  EXPECT_EQ(arten.ausgabe, "regular file 1 umrechnungen.h\n"
+                           "regular file 1 umrechnungen.cpp\n"
+                           "regular file 1 einheiten.cpp\n"
+                           "regular file 1 umrechnung_liste_objekte_erstellen.cpp\n");
+  EXPECT_EQ(dateiLesen(dir.datei("umrechnungen.h")).substr(0, 20), "//  umrechnungen.h\r\n");
+}
+
+// A FIFO in the way does not block the run; a planted file open to all does
+// not become the output, which gets the permissions of a new file.
+TEST_F(ZorbelTest, FifoUndFremdeRechte) {
+  definition(EINTRAG);
+  befehlAusfuehren(dir.pfad(), "mkfifo umrechnungen.h.tmp && touch einheiten.cpp.tmp && "
+                               "chmod 666 einheiten.cpp.tmp");
+  Lauf lauf;
+  lauf.code = befehlAusfuehren(dir.pfad(), "umask 027 && timeout 20 " + ZORBEL + " --classes",
+                               lauf.ausgabe, lauf.fehler);
+  EXPECT_EQ(lauf.code, 0);
+  lauf.code = befehlAusfuehren(dir.pfad(), "umask 027 && " + ZORBEL + " --units", lauf.ausgabe,
+                               lauf.fehler);
+  EXPECT_EQ(lauf.code, 0);
+  Lauf rechte;
+  befehlAusfuehren(dir.pfad(), "stat -c '%a %n' umrechnungen.h einheiten.cpp einheiten.cpp.tmp",
+                   rechte.ausgabe, rechte.fehler);
+  EXPECT_EQ(rechte.ausgabe, "640 umrechnungen.h\n640 einheiten.cpp\n666 einheiten.cpp.tmp\n");
+}
+
+// Runs with the same option in one directory do not get in each other's way.
+TEST_F(ZorbelTest, GleichzeitigeLaeufe) {
+  definition(vieleEintraege(2000));
+  Lauf lauf;
+  lauf.code = befehlAusfuehren(dir.pfad(),
+                               "fehler=0; for i in $(seq 20); do " + ZORBEL +
+                                   " --classes >/dev/null & a=$!; " + ZORBEL +
+                                   " --classes >/dev/null & b=$!; "
+                                   "wait $a || fehler=1; wait $b || fehler=1; done; exit $fehler",
+                               lauf.ausgabe, lauf.fehler);
+  EXPECT_EQ(lauf.code, 0) << lauf.fehler;
+  std::string ergebnis = dateiLesen(dir.datei("umrechnungen.h"));
+  EXPECT_EQ(ergebnis.substr(ergebnis.size() - 8), "#endif\r\n");
+  EXPECT_EQ(ergebnis.find('\0'), std::string::npos);
+  Lauf liste;
+  befehlAusfuehren(dir.pfad(), "ls -A", liste.ausgabe, liste.fehler);
+  EXPECT_EQ(liste.ausgabe, "umrechnungen.conf\numrechnungen.h\n");
+}
+
+// A run ended by a signal leaves no temporary file behind, and the target
+// is either the old file or the whole new one.
+TEST_F(ZorbelTest, AbgebrochenerLaufHinterlaesstNichts) {
+  definition(vieleEintraege(60000));
+  for (const char *warten : {"0.02", "0.05", "0.1", "0.15", "0.25"}) {
+    dateiSchreiben(dir.datei("umrechnungen.cpp"), "alt");
+    Lauf lauf;
+    befehlAusfuehren(dir.pfad(),
+                     "{ " + ZORBEL + " --functions >/dev/null & p=$!; sleep " + warten +
+                         "; kill -TERM $p; wait $p; ls -A; }",
+                     lauf.ausgabe, lauf.fehler);
+    EXPECT_EQ(lauf.ausgabe, "umrechnungen.conf\numrechnungen.cpp\n") << warten;
+    std::string ziel = dateiLesen(dir.datei("umrechnungen.cpp"));
+    EXPECT_TRUE(ziel == "alt" || ziel.substr(ziel.size() - 7) == "}\r\n\r\n\r\n") << warten;
+  }
 }
 
 } // namespace
