@@ -23,6 +23,7 @@ tests_laufen() {
   rm -f "$protokoll"
 }
 FUZZ_SEKUNDEN=${FUZZ_SEKUNDEN:-30}
+FUZZ_UMRECHNEN_SEKUNDEN=${FUZZ_UMRECHNEN_SEKUNDEN:-10}
 
 echo "== Native build and tests (build/host)"
 cmake -S . -B build/host -G Ninja -DBUILD_TESTING=ON >/dev/null
@@ -50,18 +51,33 @@ wine_bereitstellen
 tests_laufen --test-dir build/win --output-on-failure --timeout 300
 wine_beenden
 
-echo "== Fuzzing the definition file reader for ${FUZZ_SEKUNDEN} s (build/fuzz)"
+echo "== Fuzzing (build/fuzz): the definition file reader for ${FUZZ_SEKUNDEN} s," \
+  "each build's request path for ${FUZZ_UMRECHNEN_SEKUNDEN} s"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
   -DVELMORA_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build/fuzz -j "$JOBS" --target fuzz_konfiguration
+cmake --build build/fuzz -j "$JOBS"
+
+# Runs one fuzz target; a crash, a leak or a failed check ends the script.
+fuzzen() {
+  local ziel=$1 sekunden=$2
+  shift 2
+  build/fuzz/"$ziel" -max_total_time="$sekunden" -print_final_stats=1 "$@" \
+    2>"build/fuzz/$ziel.log" ||
+    { tail -n 40 "build/fuzz/$ziel.log"; echo "fuzzing $ziel found a fault"; exit 1; }
+  echo "$ziel: $(grep -E 'stat::number_of_executed_units' "build/fuzz/$ziel.log")"
+  BESTANDEN=$((BESTANDEN + 1))
+}
+
 mkdir -p build/fuzz/korpus
 for i in tests/generator/golden/*/umrechnungen.conf; do
   cp "$i" "build/fuzz/korpus/$(basename "$(dirname "$i")").conf"
 done
-build/fuzz/fuzz_konfiguration -max_total_time="$FUZZ_SEKUNDEN" -max_len=4096 \
-  -print_final_stats=1 build/fuzz/korpus 2>build/fuzz/fuzz.log ||
-  { tail -n 40 build/fuzz/fuzz.log; echo "fuzzing found a fault"; exit 1; }
-grep -E 'stat::number_of_executed_units' build/fuzz/fuzz.log || true
+fuzzen fuzz_konfiguration "$FUZZ_SEKUNDEN" -max_len=4096 build/fuzz/korpus
+for build in full seven three beta14; do
+  mkdir -p "build/fuzz/korpus_umrechnen_$build"
+  fuzzen "fuzz_umrechnen_$build" "$FUZZ_UMRECHNEN_SEKUNDEN" -max_len=256 \
+    -dict=tests/catalogue/fuzz_umrechnen.dict "build/fuzz/korpus_umrechnen_$build" \
+    tests/catalogue/fuzz_korpus
+done
 echo "fuzz: no crash, no leak"
-BESTANDEN=$((BESTANDEN + 1))
 echo "all tests: $BESTANDEN passed, 0 failed"
