@@ -9,10 +9,17 @@ AusgabeDatei::AusgabeDatei(const char *zielName) : zielName(zielName), datei(zie
 }
 
 void AusgabeDatei::schreiben(const char *text, std::size_t laenge) {
-  for (std::size_t i = 0; i < laenge; ++i) {
-    if (text[i] == '\n')
-      puffer.push_back('\r');
-    puffer.push_back(text[i]);
+  const char *ende = text + laenge;
+  while (text < ende) {
+    const void *zeilenEnde = std::memchr(text, '\n', static_cast<std::size_t>(ende - text));
+    if (!zeilenEnde) {
+      puffer.append(text, static_cast<std::size_t>(ende - text));
+      break;
+    }
+    const char *lf = static_cast<const char *>(zeilenEnde);
+    puffer.append(text, static_cast<std::size_t>(lf - text));
+    puffer.append("\r\n", 2);
+    text = lf + 1;
   }
   if (puffer.size() >= PUFFER_GROESSE)
     pufferLeeren();

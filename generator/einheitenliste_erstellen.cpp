@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <iostream>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -14,13 +16,18 @@ typedef std::vector<const std::string *> Bezeichnungen;
 bool kleiner(const std::string *a, const std::string *b) {
   return *a < *b;
 }
-bool gleich(const std::string *a, const std::string *b) {
-  return *a == *b;
-}
 
-void sortierenUndBereinigen(Bezeichnungen &liste) {
-  std::stable_sort(liste.begin(), liste.end(), kleiner);
-  liste.erase(std::unique(liste.begin(), liste.end(), gleich), liste.end());
+// Each label once, sorted. Equal labels are alike, so dropping the repeats
+// first (in one pass) gives what sorting all and then dropping would.
+Bezeichnungen sortiertUndEinmalig(const Bezeichnungen &alle) {
+  std::unordered_set<std::string_view> gesehen;
+  gesehen.reserve(alle.size() / 4 + 16);
+  Bezeichnungen einmalig;
+  for (const std::string *bezeichnung : alle)
+    if (gesehen.insert(*bezeichnung).second)
+      einmalig.push_back(bezeichnung);
+  std::sort(einmalig.begin(), einmalig.end(), kleiner);
+  return einmalig;
 }
 
 void feldSchreiben(AusgabeDatei &datei, const char *name, const Bezeichnungen &liste) {
@@ -34,13 +41,13 @@ void feldSchreiben(AusgabeDatei &datei, const char *name, const Bezeichnungen &l
 
 bool einheitenlisteErstellen(const char *dateiName, const ConfigListe &liste) {
   std::cout << "Erstellen der Einheitenliste ...";
-  Bezeichnungen quell, ziel;
+  Bezeichnungen alleQuell, alleZiel;
   for (const ConfigEintrag &e : liste) {
-    quell.push_back(&e.quellBez);
-    ziel.push_back(&e.zielBez);
+    alleQuell.push_back(&e.quellBez);
+    alleZiel.push_back(&e.zielBez);
   }
-  sortierenUndBereinigen(quell);
-  sortierenUndBereinigen(ziel);
+  const Bezeichnungen quell = sortiertUndEinmalig(alleQuell);
+  const Bezeichnungen ziel = sortiertUndEinmalig(alleZiel);
 
   AusgabeDatei datei(dateiName);
   dateiKopfSchreiben(datei, "// ", dateiName);

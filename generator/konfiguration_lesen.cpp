@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <utility>
 
@@ -51,28 +52,37 @@ std::string *textFeld(ConfigEintrag &eintrag, char schluessel, unsigned &bit) {
   }
 }
 
+// One line of the definition file, without its line feed.
+struct Zeile {
+  const char *text;
+  std::size_t laenge;
+};
+
 // A value is every byte from the third character on, NUL bytes included;
 // a field line of the key alone sets the empty text (or 0).
-void textSetzen(std::string &feld, const std::string &zeile) {
-  if (zeile.size() > 2)
-    feld.assign(zeile, 2, std::string::npos);
+void textSetzen(std::string &feld, const Zeile &zeile) {
+  if (zeile.laenge > 2)
+    feld.assign(zeile.text + 2, zeile.laenge - 2);
   else
     feld.clear();
 }
 
-const char *zahlText(const std::string &zeile) {
-  return zeile.size() > 2 ? zeile.c_str() + 2 : "";
+int zahlWert(const Zeile &zeile) {
+  char zahl[ZeilenLeser::MAX_ZEILENLAENGE + 1];
+  const std::size_t laenge = zeile.laenge > 2 ? zeile.laenge - 2 : 0;
+  std::memcpy(zahl, zeile.text + 2, laenge);
+  zahl[laenge] = '\0';
+  return zahlLesen(zahl);
 }
 
-ZeilenArt zeileAuswerten(const std::string &zeile, AktuellerEintrag &aktuell) {
-  if (zeile.empty() || zeile[0] == '#')
+ZeilenArt zeileAuswerten(const Zeile &zeile, AktuellerEintrag &aktuell) {
+  if (zeile.laenge == 0 || zeile.text[0] == '#')
     return UEBERSPRINGEN;
-  char schluessel = zeile[0];
+  char schluessel = zeile.text[0];
   if (schluessel == 'E')
     return ENDE_DES_EINTRAGS;
   if (schluessel == 'T' || schluessel == 'P') {
-    int zahl = zahlLesen(zahlText(zeile));
-    (schluessel == 'T' ? aktuell.eintrag.typNummer : aktuell.eintrag.potenz) = zahl;
+    (schluessel == 'T' ? aktuell.eintrag.typNummer : aktuell.eintrag.potenz) = zahlWert(zeile);
     return FELD;
   }
   unsigned bit = 0;
@@ -98,11 +108,11 @@ void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste) {
   aktuell = AktuellerEintrag();
 }
 
-void fehlerhafteZeileMelden(unsigned long zeilenNummer, const std::string &zeile) {
+void fehlerhafteZeileMelden(unsigned long zeilenNummer, const Zeile &zeile) {
   std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
-            << "Fehlerhafte Zeile (Zeile:" << zeilenNummer << "):\n"
-            << zeile << '\n'
-            << std::flush;
+            << "Fehlerhafte Zeile (Zeile:" << zeilenNummer << "):\n";
+  std::cerr.write(zeile.text, static_cast<std::streamsize>(zeile.laenge));
+  std::cerr << '\n' << std::flush;
 }
 
 void zuLangeZeileMelden(unsigned long zeilenNummer) {
@@ -120,10 +130,10 @@ void lesefehlerMelden(const char *dateiName) {
 bool eintraegeLesen(std::FILE *datei, const char *dateiName, ConfigListe &liste) {
   ZeilenLeser leser(datei);
   AktuellerEintrag aktuell;
-  std::string zeile;
+  Zeile zeile = {nullptr, 0};
   unsigned long zeilenNummer = 0;
   for (;;) {
-    ZeilenLeser::Ergebnis ergebnis = leser.naechsteZeile(zeile);
+    ZeilenLeser::Ergebnis ergebnis = leser.naechsteZeile(zeile.text, zeile.laenge);
     if (ergebnis == ZeilenLeser::ENDE)
       return true;
     if (ergebnis == ZeilenLeser::LESEFEHLER) {

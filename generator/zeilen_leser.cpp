@@ -25,26 +25,52 @@ bool ZeilenLeser::pufferFuellen() {
   return anzahl > 0;
 }
 
-ZeilenLeser::Ergebnis ZeilenLeser::naechsteZeile(std::string &zeile) {
-  zeile.clear();
+bool ZeilenLeser::anhaengen(const char *stueck, std::size_t laenge) {
+  const char *ende = stueck + laenge;
+  while (stueck < ende) {
+    const char *cr = static_cast<const char *>(
+        std::memchr(stueck, '\r', static_cast<std::size_t>(ende - stueck)));
+    const char *teilEnde = cr ? cr : ende;
+    const std::size_t teil = static_cast<std::size_t>(teilEnde - stueck);
+    if (zusammengesetzt.size() + teil > MAX_ZEILENLAENGE)
+      return false;
+    zusammengesetzt.append(stueck, teil);
+    stueck = cr ? cr + 1 : ende;
+  }
+  return true;
+}
+
+ZeilenLeser::Ergebnis ZeilenLeser::naechsteZeile(const char *&text, std::size_t &laenge) {
+  zusammengesetzt.clear();
+  bool angefangen = false;
   for (;;) {
-    if (position == anzahl && !pufferFuellen())
-      return lesefehler ? LESEFEHLER : zeile.empty() ? ENDE : ZEILE;
-    const char *anfang = puffer + position;
-    const char *zeilenEnde =
-        static_cast<const char *>(std::memchr(anfang, '\n', anzahl - position));
-    const char *stueckEnde = zeilenEnde ? zeilenEnde : puffer + anzahl;
-    for (const char *zeichen = anfang; zeichen < stueckEnde; ++zeichen) {
-      if (*zeichen == '\r')
-        continue;
-      if (zeile.size() == MAX_ZEILENLAENGE)
-        return ZU_LANG;
-      zeile.push_back(*zeichen);
+    if (position == anzahl && !pufferFuellen()) {
+      if (lesefehler)
+        return LESEFEHLER;
+      if (zusammengesetzt.empty())
+        return ENDE;
+      break;
     }
-    position = static_cast<std::size_t>(stueckEnde - puffer);
-    if (zeilenEnde) {
-      ++position;
+    const char *anfang = puffer + position;
+    const std::size_t verfuegbar = anzahl - position;
+    const char *lf = static_cast<const char *>(std::memchr(anfang, '\n', verfuegbar));
+    const std::size_t stueck = lf ? static_cast<std::size_t>(lf - anfang) : verfuegbar;
+    position += lf ? stueck + 1 : stueck;
+    // Most lines lie whole in the buffer without a CR: no copy.
+    if (lf && !angefangen && !std::memchr(anfang, '\r', stueck)) {
+      if (stueck > MAX_ZEILENLAENGE)
+        return ZU_LANG;
+      text = anfang;
+      laenge = stueck;
       return ZEILE;
     }
+    if (!anhaengen(anfang, stueck))
+      return ZU_LANG;
+    angefangen = true;
+    if (lf)
+      break;
   }
+  text = zusammengesetzt.data();
+  laenge = zusammengesetzt.size();
+  return ZEILE;
 }

@@ -13,12 +13,17 @@ public:
   static const std::size_t MAX_ZEILENLAENGE = 1022;
 
   explicit ZeilenLeser(std::FILE *datei) : datei(datei) {}
+  ZeilenLeser(const ZeilenLeser &) = delete;
+  ZeilenLeser &operator=(const ZeilenLeser &) = delete;
 
-  // Reads the next line without its line feed into `zeile`.
-  Ergebnis naechsteZeile(std::string &zeile);
+  // Reads the next line. Its bytes, without the line feed, are `text` to
+  // `text + laenge`, valid until the next call.
+  Ergebnis naechsteZeile(const char *&text, std::size_t &laenge);
 
 private:
   bool pufferFuellen();
+  // Appends a piece of a line without its CR bytes; false past the limit.
+  bool anhaengen(const char *stueck, std::size_t laenge);
 
   std::FILE *datei;
   char puffer[1 << 16];
@@ -26,6 +31,8 @@ private:
   std::size_t anzahl = 0;
   bool dateiEnde = false;
   bool lesefehler = false;
+  // A line that crosses the end of the buffer or holds CR bytes.
+  std::string zusammengesetzt;
 };
 
 #endif
