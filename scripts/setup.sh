@@ -8,6 +8,7 @@ PAKETE=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 xvfb openbox xdotool wmctrl imagemagick x11-utils
+  zip unzip
 )
 
 pakete_installieren() {

@@ -22,6 +22,16 @@ tests_laufen() {
   BESTANDEN=$((BESTANDEN + ${anzahl:-0}))
   rm -f "$protokoll"
 }
+# Runs a test script whose last line reads "N passed, M failed"; counts it.
+skript_laufen() {
+  local protokoll
+  protokoll=$(mktemp)
+  "$@" | tee "$protokoll"
+  local anzahl
+  anzahl=$(tail -n 1 "$protokoll" | sed -n 's/.* \([0-9]*\) passed, 0 failed$/\1/p')
+  BESTANDEN=$((BESTANDEN + ${anzahl:-0}))
+  rm -f "$protokoll"
+}
 FUZZ_SEKUNDEN=${FUZZ_SEKUNDEN:-30}
 FUZZ_UMRECHNEN_SEKUNDEN=${FUZZ_UMRECHNEN_SEKUNDEN:-10}
 
@@ -42,6 +52,27 @@ cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.c
   -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DBUILD_TESTING=ON >/dev/null
 cmake --build build/win -j "$JOBS"
 
+echo "== Release package: two builds in fresh directories give the same bytes"
+rm -rf build/release
+bash scripts/release.sh build/release/win build/release
+bash scripts/release.sh build/release/zweiter build/release/zweiter
+PAKET=$(ls build/release/Velmora-*-win64.zip)
+cmp "$PAKET" "build/release/zweiter/$(basename "$PAKET")"
+for exe in full/Velmora.exe seven/Velmora.exe three/Velmora.exe beta14/Velmora.exe zorbel.exe; do
+  cmp "build/release/win/release/stufe/$exe" "build/release/zweiter/release/stufe/$exe"
+done
+echo "release: $PAKET, $(stat -c %s "$PAKET") bytes, SHA-256 $(sha256sum "$PAKET" | cut -d' ' -f1)"
+echo "reproducible: 1 passed, 0 failed"
+BESTANDEN=$((BESTANDEN + 1))
+
+echo "== Own catalogue: the README's example built with VELMORA_CONF (build/win-eigen)"
+mkdir -p build/eigen
+cat converter/builds/full/umrechnungen.conf docs/lichtjahr.conf >build/eigen/umrechnungen.conf
+cmake -S . -B build/win-eigen -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DBUILD_TESTING=ON -DVELMORA_BUILD=full \
+  -DVELMORA_CONF="$PWD/build/eigen/umrechnungen.conf" -DVELMORA_TEST_LICHTJAHR=ON >/dev/null
+cmake --build build/win-eigen -j "$JOBS"
+
 echo "== Window tests: each build's Velmora.exe under Wine (one display, one prefix)"
 source scripts/wine-umgebung.sh
 trap wine_beenden EXIT
@@ -49,6 +80,14 @@ wine_bereitstellen
 # One at a time: the error boxes of some builds have no owner and are found
 # on the whole desktop.
 tests_laufen --test-dir build/win --output-on-failure --timeout 300
+tests_laufen --test-dir build/win-eigen --output-on-failure --timeout 300
+
+echo "== zorbel.exe under Wine against the native zorbel"
+skript_laufen bash tests/release/zorbel_vergleich.sh build/host/zorbel build/win/zorbel.exe
+
+echo "== The release package, unpacked and used with a fresh Wine prefix"
+skript_laufen bash tests/release/paket_test.sh "$PAKET" build/win/fenster_test.exe \
+  build/host/zorbel
 wine_beenden
 
 echo "== Fuzzing (build/fuzz): the definition file reader for ${FUZZ_SEKUNDEN} s," \

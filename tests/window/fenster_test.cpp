@@ -578,12 +578,53 @@ void testEingaben() {
   PRUEFE_GLEICH(umrechnen(v, "1", " ", "m", " ", "ft"), "3.2808");
 }
 
+// ---- the release package ------------------------------------------------------------
+
+// A program of the unpacked package as a user first meets it: its caption
+// and one conversion.
+void testPaket() {
+  Velmora v(BUILD);
+  PRUEFE(v.laeuft());
+  if (!v.laeuft())
+    return;
+  PRUEFE_GLEICH(text(v.fenster()), F->titel);
+  PRUEFE_GLEICH(umrechnen(v, "1", "k", "m", " ", "mile"), "0.6214");
+}
+
+// ---- a catalogue of one's own --------------------------------------------------------
+
+// The full build made from the README's example: its definition file with
+// the light-year ("ly") added in both directions.
+void testLichtjahr() {
+  Velmora v(BUILD);
+  PRUEFE(v.laeuft());
+  if (!v.laeuft())
+    return;
+  erwartet::Einheiten alle = erwartet::ALLE_EINHEITEN;
+  alle.insert(alle.begin() + 19, "ly"); // after "lb", before "m"
+  PRUEFE(eintraege(v.element(QUELL_EINHEIT)) == alle);
+  PRUEFE(eintraege(v.element(ZIEL_EINHEIT)) == alle);
+  befehl(v, groesse("Strecken").befehl);
+  const Liste strecken = {"ft", "in", "ly", "m", "mile", "sm", "yd", erwartet::ANGSTROEM};
+  PRUEFE(eintraege(v.element(QUELL_EINHEIT)) == strecken);
+  PRUEFE(eintraege(v.element(ZIEL_EINHEIT)) == strecken);
+  befehl(v, groesse("Massen").befehl);
+  PRUEFE(!waehlen(v.element(QUELL_EINHEIT), "ly"));
+  befehl(v, groesse("Strecken").befehl);
+  // Direct with prefixes on both sides, and chained through "m" both ways.
+  PRUEFE_GLEICH(umrechnen(v, "1", "k", "ly", "P", "m"), "9460.7305");
+  PRUEFE_GLEICH(umrechnen(v, "1", " ", "ly", " ", "mile"), "5.88e+12");
+  PRUEFE_GLEICH(umrechnen(v, "1", "T", "mile", " ", "ly"), "0.1701");
+  PRUEFE_GLEICH(umrechnen(v, "1", " ", "ly", " ", "ly"), "1.0000");
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
   const std::map<std::string, std::function<void()>> gruppen = {
-      {"fenster", testFenster}, {"groessen", testGroessen}, {"umrechnen", testUmrechnen},
-      {"hilfe", testHilfe},     {"beenden", testBeenden},   {"eingaben", testEingaben},
+      {"fenster", testFenster}, {"groessen", testGroessen},   {"umrechnen", testUmrechnen},
+      {"hilfe", testHilfe},     {"beenden", testBeenden},     {"eingaben", testEingaben},
+      {"paket", testPaket},     {"lichtjahr", testLichtjahr},
   };
   auto gruppe = argc == 3 ? gruppen.find(argv[2]) : gruppen.end();
   if (argc == 3) {
@@ -594,7 +635,7 @@ int main(int argc, char **argv) {
   }
   if (!F || gruppe == gruppen.end()) {
     std::printf("usage: fenster_test full|seven|three|beta14 "
-                "fenster|groessen|umrechnen|hilfe|beenden|eingaben\n");
+                "fenster|groessen|umrechnen|hilfe|beenden|eingaben|paket|lichtjahr\n");
     return 2;
   }
   gruppe->second();

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Makes the Windows release package build/release/Velmora-VERSION-win64.zip:
+# the four builds, zorbel.exe, the full build's definition file, LIESMICH.txt,
+# README.txt and SHA256SUMS, everything statically linked.
+# Usage: scripts/release.sh [build directory] [package directory]
+# (defaults build/release/win and build/release).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BAU=${1:-build/release/win}
+ZIEL=${2:-build/release}
+source scripts/setup.sh
+pakete_installieren
+
+JOBS=$(nproc)
+cmake -S . -B build/host -G Ninja >/dev/null
+cmake --build build/host -j "$JOBS" --target zorbel
+mkdir -p "$ZIEL"
+cmake -S . -B "$BAU" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DBUILD_TESTING=OFF \
+  -DVELMORA_PAKET_VERZEICHNIS="$(cd "$ZIEL" && pwd)" >/dev/null
+cmake --build "$BAU" -j "$JOBS" --target paket
+for zip in "$ZIEL"/Velmora-*-win64.zip; do
+  echo "Package: $zip ($(stat -c %s "$zip") bytes)"
+  echo "SHA-256: $(sha256sum "$zip" | cut -d' ' -f1)"
+done

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Unpacks the release zip into a fresh folder and uses it with a fresh Wine
+# prefix, as on a Windows with nothing installed: the check sums hold, each
+# of the four programs starts with its caption and converts one example, and
+# zorbel.exe writes from the example definition file what the native zorbel
+# writes. Needs a display (DISPLAY) but no prepared prefix.
+# Usage: tests/release/paket_test.sh <zip> <fenster_test.exe> <native zorbel>
+set -uo pipefail
+ZIP=$(realpath "$1")
+TREIBER=$(realpath "$2")
+NATIV=$(realpath "$3")
+ARBEIT=$(mktemp -d)
+trap 'WINEPREFIX="$ARBEIT/prefix" wineserver -k 2>/dev/null; rm -rf "$ARBEIT"' EXIT
+bestanden=0
+fehlgeschlagen=0
+ergebnis() {
+  if [ "$1" -eq 0 ]; then
+    bestanden=$((bestanden + 1))
+  else
+    fehlgeschlagen=$((fehlgeschlagen + 1))
+    echo "FAILED: $2"
+  fi
+}
+
+mkdir -p "$ARBEIT/paket"
+unzip -q "$ZIP" -d "$ARBEIT/paket"
+(cd "$ARBEIT/paket" && sha256sum --quiet -c SHA256SUMS)
+ergebnis $? "SHA256SUMS"
+for datei in full/Velmora.exe seven/Velmora.exe three/Velmora.exe beta14/Velmora.exe \
+  zorbel.exe umrechnungen.conf LIESMICH.txt README.txt; do
+  [ -s "$ARBEIT/paket/$datei" ]
+  ergebnis $? "$datei in the package"
+done
+
+export WINEPREFIX="$ARBEIT/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+# The driver stands beside the unpacked builds' folders, where it looks for them.
+cp "$TREIBER" "$ARBEIT/paket/"
+for build in full seven three beta14; do
+  (cd "$ARBEIT/paket" && wine fenster_test.exe "$build" paket)
+  ergebnis $? "$build: caption and 1 k m to mile"
+done
+
+mkdir -p "$ARBEIT/exe" "$ARBEIT/nativ"
+cp "$ARBEIT/paket/umrechnungen.conf" "$ARBEIT/exe/"
+cp "$ARBEIT/paket/umrechnungen.conf" "$ARBEIT/nativ/"
+for option in --classes --functions --objects --units; do
+  (cd "$ARBEIT/exe" && wine ../paket/zorbel.exe "$option" >/dev/null)
+  ergebnis $? "zorbel.exe $option"
+  (cd "$ARBEIT/nativ" && "$NATIV" "$option" >/dev/null)
+done
+diff -r "$ARBEIT/exe" "$ARBEIT/nativ" >/dev/null
+ergebnis $? "zorbel.exe writes what zorbel writes"
+rm -f "$ARBEIT/paket/fenster_test.exe"
+echo "release package: $bestanden passed, $fehlgeschlagen failed"
+[ "$fehlgeschlagen" -eq 0 ]
