@@ -10,10 +10,13 @@
 
 namespace {
 
-// The entry being collected, with one bit per text field that was set.
+// The entry being collected, in a list node of its own that moves into the
+// entry list whole when the entry is complete; one bit per text field set.
 struct AktuellerEintrag {
-  ConfigEintrag eintrag;
+  ConfigListe knoten = ConfigListe(1);
   unsigned gesetzt = 0;
+  ConfigEintrag &eintrag() { return knoten.front(); }
+  const ConfigEintrag &eintrag() const { return knoten.front(); }
 };
 
 enum ZeilenArt { FELD, UEBERSPRINGEN, ENDE_DES_EINTRAGS, FEHLERHAFT };
@@ -82,11 +85,11 @@ ZeilenArt zeileAuswerten(const Zeile &zeile, AktuellerEintrag &aktuell) {
   if (schluessel == 'E')
     return ENDE_DES_EINTRAGS;
   if (schluessel == 'T' || schluessel == 'P') {
-    (schluessel == 'T' ? aktuell.eintrag.typNummer : aktuell.eintrag.potenz) = zahlWert(zeile);
+    (schluessel == 'T' ? aktuell.eintrag().typNummer : aktuell.eintrag().potenz) = zahlWert(zeile);
     return FELD;
   }
   unsigned bit = 0;
-  std::string *feld = textFeld(aktuell.eintrag, schluessel, bit);
+  std::string *feld = textFeld(aktuell.eintrag(), schluessel, bit);
   if (!feld)
     return FEHLERHAFT;
   textSetzen(*feld, zeile);
@@ -96,7 +99,7 @@ ZeilenArt zeileAuswerten(const Zeile &zeile, AktuellerEintrag &aktuell) {
 
 bool vollstaendig(const AktuellerEintrag &aktuell) {
   return (aktuell.gesetzt & ALLE_PFLICHTTEXTE) == ALLE_PFLICHTTEXTE &&
-         aktuell.eintrag.typNummer != 0 && aktuell.eintrag.potenz != 0;
+         aktuell.eintrag().typNummer != 0 && aktuell.eintrag().potenz != 0;
 }
 
 // A complete entry goes to the list; an incomplete one keeps its values,
@@ -104,8 +107,9 @@ bool vollstaendig(const AktuellerEintrag &aktuell) {
 void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste) {
   if (!vollstaendig(aktuell))
     return;
-  liste.push_back(std::move(aktuell.eintrag));
-  aktuell = AktuellerEintrag();
+  liste.splice(liste.end(), aktuell.knoten);
+  aktuell.knoten.emplace_back();
+  aktuell.gesetzt = 0;
 }
 
 void fehlerhafteZeileMelden(unsigned long zeilenNummer, const Zeile &zeile) {

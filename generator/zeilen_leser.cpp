@@ -11,6 +11,7 @@ bool ZeilenLeser::pufferFuellen() {
     return false;
   anzahl = std::fread(puffer, 1, sizeof puffer, datei);
   position = 0;
+  cr = nullptr;
   if (anzahl < sizeof puffer && std::ferror(datei)) {
     lesefehler = dateiEnde = true;
     return false;
@@ -40,6 +41,16 @@ bool ZeilenLeser::anhaengen(const char *stueck, std::size_t laenge) {
   return true;
 }
 
+const char *ZeilenLeser::naechstesCr(const char *ab) {
+  if (!cr || cr < ab) {
+    const char *ende = puffer + anzahl;
+    cr = static_cast<const char *>(std::memchr(ab, '\r', static_cast<std::size_t>(ende - ab)));
+    if (!cr)
+      cr = ende;
+  }
+  return cr;
+}
+
 ZeilenLeser::Ergebnis ZeilenLeser::naechsteZeile(const char *&text, std::size_t &laenge) {
   zusammengesetzt.clear();
   bool angefangen = false;
@@ -57,7 +68,7 @@ ZeilenLeser::Ergebnis ZeilenLeser::naechsteZeile(const char *&text, std::size_t 
     const std::size_t stueck = lf ? static_cast<std::size_t>(lf - anfang) : verfuegbar;
     position += lf ? stueck + 1 : stueck;
     // Most lines lie whole in the buffer without a CR: no copy.
-    if (lf && !angefangen && !std::memchr(anfang, '\r', stueck)) {
+    if (lf && !angefangen && naechstesCr(anfang) > lf) {
       if (stueck > MAX_ZEILENLAENGE)
         return ZU_LANG;
       text = anfang;

@@ -22,6 +22,8 @@ public:
 
 private:
   bool pufferFuellen();
+  // The first CR byte of the buffer from `ab` on, or the buffer's end.
+  const char *naechstesCr(const char *ab);
   // Appends a piece of a line without its CR bytes; false past the limit.
   bool anhaengen(const char *stueck, std::size_t laenge);
 
@@ -31,6 +33,7 @@ private:
   std::size_t anzahl = 0;
   bool dateiEnde = false;
   bool lesefehler = false;
+  const char *cr = nullptr; // see naechstesCr
   // A line that crosses the end of the buffer or holds CR bytes.
   std::string zusammengesetzt;
 };
