@@ -15,6 +15,7 @@ namespace {
 struct AktuellerEintrag {
   ConfigListe knoten = ConfigListe(1);
   unsigned gesetzt = 0;
+  EintragsZeilen zeilen;
   ConfigEintrag &eintrag() { return knoten.front(); }
   const ConfigEintrag &eintrag() const { return knoten.front(); }
 };
@@ -78,7 +79,36 @@ int zahlWert(const Zeile &zeile) {
   return zahlLesen(zahl);
 }
 
-ZeilenArt zeileAuswerten(const Zeile &zeile, AktuellerEintrag &aktuell) {
+// Where the line of key `schluessel` is noted, or null.
+unsigned long *zeilenFeld(EintragsZeilen &zeilen, char schluessel) {
+  switch (schluessel) {
+  case 'C':
+    return &zeilen.klasse;
+  case 'T':
+    return &zeilen.typ;
+  case 'F':
+    return &zeilen.berechnung;
+  case 'Q':
+    return &zeilen.quellName;
+  case 'q':
+    return &zeilen.quelle;
+  case 'Z':
+    return &zeilen.zielName;
+  case 'z':
+    return &zeilen.ziel;
+  case 'D':
+    return &zeilen.klassenKommentar;
+  case 'd':
+    return &zeilen.funktionsKommentar;
+  default:
+    return nullptr;
+  }
+}
+
+ZeilenArt zeileAuswerten(const Zeile &zeile, unsigned long zeilenNummer,
+                         AktuellerEintrag &aktuell) {
+  if (unsigned long *feld = zeilenFeld(aktuell.zeilen, zeile.laenge ? zeile.text[0] : '\0'))
+    *feld = zeilenNummer;
   if (zeile.laenge == 0 || zeile.text[0] == '#')
     return UEBERSPRINGEN;
   char schluessel = zeile.text[0];
@@ -104,12 +134,15 @@ bool vollstaendig(const AktuellerEintrag &aktuell) {
 
 // A complete entry goes to the list; an incomplete one keeps its values,
 // which carry over into the next entry.
-void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste) {
+void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste, ZeilenListe *zeilen) {
   if (!vollstaendig(aktuell))
     return;
   liste.splice(liste.end(), aktuell.knoten);
   aktuell.knoten.emplace_back();
   aktuell.gesetzt = 0;
+  if (zeilen)
+    zeilen->push_back(aktuell.zeilen);
+  aktuell.zeilen = EintragsZeilen();
 }
 
 void fehlerhafteZeileMelden(unsigned long zeilenNummer, const Zeile &zeile) {
@@ -131,7 +164,8 @@ void lesefehlerMelden(const char *dateiName) {
             << std::flush;
 }
 
-bool eintraegeLesen(std::FILE *datei, const char *dateiName, ConfigListe &liste) {
+bool eintraegeLesen(std::FILE *datei, const char *dateiName, ConfigListe &liste,
+                    ZeilenListe *zeilen) {
   ZeilenLeser leser(datei);
   AktuellerEintrag aktuell;
   Zeile zeile = {nullptr, 0};
@@ -149,12 +183,12 @@ bool eintraegeLesen(std::FILE *datei, const char *dateiName, ConfigListe &liste)
       zuLangeZeileMelden(zeilenNummer);
       return false;
     }
-    switch (zeileAuswerten(zeile, aktuell)) {
+    switch (zeileAuswerten(zeile, zeilenNummer, aktuell)) {
     case FEHLERHAFT:
       fehlerhafteZeileMelden(zeilenNummer, zeile);
       return false;
     case ENDE_DES_EINTRAGS:
-      eintragAbschliessen(aktuell, liste);
+      eintragAbschliessen(aktuell, liste, zeilen);
       break;
     default:
       break;
@@ -183,7 +217,9 @@ int zahlLesen(const char *text) {
   return static_cast<std::int32_t>(wert);
 }
 
-bool konfigurationLesen(const char *dateiName, ConfigListe &liste) {
+namespace {
+
+bool lesen(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
   std::cout << "Lese die Konfigurationsdatei " << dateiName << std::endl;
   std::FILE *datei = std::fopen(dateiName, "rb");
   if (!datei) {
@@ -192,7 +228,7 @@ bool konfigurationLesen(const char *dateiName, ConfigListe &liste) {
                  "ffnet werden!\n";
     return false;
   }
-  bool gelesen = eintraegeLesen(datei, dateiName, liste);
+  bool gelesen = eintraegeLesen(datei, dateiName, liste, zeilen);
   std::fclose(datei);
   if (gelesen)
     std::cout << liste.size()
@@ -200,4 +236,14 @@ bool konfigurationLesen(const char *dateiName, ConfigListe &liste) {
                  "ge gelesen."
               << std::endl;
   return gelesen;
+}
+
+} // namespace
+
+bool konfigurationLesen(const char *dateiName, ConfigListe &liste) {
+  return lesen(dateiName, liste, nullptr);
+}
+
+bool konfigurationLesen(const char *dateiName, ConfigListe &liste, ZeilenListe &zeilen) {
+  return lesen(dateiName, liste, &zeilen);
 }

@@ -38,9 +38,19 @@ int loesche(const char *name) {
 unsigned long prozessNummer() {
   return static_cast<unsigned long>(_getpid());
 }
+// A target that another program holds open for a moment (a second zorbel
+// replacing it, a virus scanner, an indexer) is tried again for about 2 s.
 bool umbenennen(const std::string &von, const std::string &nach) {
-  return MoveFileExA(von.c_str(), nach.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  for (int versuch = 0;; ++versuch) {
+    if (MoveFileExA(von.c_str(), nach.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
+    DWORD fehler = GetLastError();
+    bool belegt = fehler == ERROR_ACCESS_DENIED || fehler == ERROR_SHARING_VIOLATION ||
+                  fehler == ERROR_LOCK_VIOLATION;
+    if (!belegt || versuch == 100)
+      return false;
+    Sleep(20);
+  }
 }
 #else
 // Mode 0666 gives, after the umask, what any new file would get.
@@ -90,15 +100,49 @@ extern "C" void beiSignal(int signal) {
   std::raise(signal);
 }
 
+#ifdef _WIN32
+const int ABZUFANGEN[] = {SIGINT, SIGTERM, SIGBREAK, SIGABRT};
+#else
+// Every signal that ends the program by default and can be caught; those
+// whose handling the caller has changed (SIGHUP under nohup, a sanitizer's
+// SIGSEGV) keep it.
+const int ABZUFANGEN[] = {
+    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,    SIGFPE,  SIGUSR1,
+    SIGSEGV,   SIGUSR2, SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGVTALRM, SIGPROF, SIGSYS,
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+#ifdef SIGIO
+    SIGIO,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+};
+
+void abfangen(int signal) {
+  struct sigaction bisher;
+  if (sigaction(signal, nullptr, &bisher) == 0 && bisher.sa_handler == SIG_DFL &&
+      !(bisher.sa_flags & SA_SIGINFO))
+    std::signal(signal, beiSignal);
+}
+#endif
+
 void signaleAbfangen() {
   static bool abgefangen = false;
   if (abgefangen)
     return;
   abgefangen = true;
-  for (int signal : {SIGINT, SIGTERM})
+#ifdef _WIN32
+  for (int signal : ABZUFANGEN)
     std::signal(signal, beiSignal);
-#ifndef _WIN32
-  std::signal(SIGHUP, beiSignal);
+#else
+  for (int signal : ABZUFANGEN)
+    abfangen(signal);
+#ifdef SIGRTMIN
+  for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
+    abfangen(signal);
+#endif
   // Past the file size limit a write fails like one on a full disk.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif

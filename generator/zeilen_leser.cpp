@@ -58,7 +58,9 @@ ZeilenLeser::Ergebnis ZeilenLeser::naechsteZeile(const char *&text, std::size_t 
     if (position == anzahl && !pufferFuellen()) {
       if (lesefehler)
         return LESEFEHLER;
-      if (zusammengesetzt.empty())
+      // A last line without a line feed that fills the whole line buffer
+      // may have lost its end: the file is taken to end before it.
+      if (zusammengesetzt.empty() || zusammengesetzt.size() == MAX_ZEILENLAENGE)
         return ENDE;
       break;
     }

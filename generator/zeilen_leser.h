@@ -1,6 +1,8 @@
 // Splits the definition file into lines: CR bytes are dropped, byte 0x1A
-// ends the file, and no line may be longer than MAX_ZEILENLAENGE. A failed
-// read is an error, never the end of the file.
+// ends the file, and no line may be longer than MAX_ZEILENLAENGE. A last
+// line of exactly MAX_ZEILENLAENGE characters without a line feed ends the
+// reading as if the file ended before it. A failed read is an error, never
+// the end of the file.
 #ifndef ZORBEL_ZEILEN_LESER_H
 #define ZORBEL_ZEILEN_LESER_H
 

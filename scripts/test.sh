@@ -52,10 +52,10 @@ cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.c
   -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DBUILD_TESTING=ON >/dev/null
 cmake --build build/win -j "$JOBS"
 
-echo "== Release package: two builds in fresh directories give the same bytes"
+echo "== Release package: two builds in fresh directories and other time zones give the same bytes"
 rm -rf build/release
-bash scripts/release.sh build/release/win build/release
-bash scripts/release.sh build/release/zweiter build/release/zweiter
+TZ=CET-1CEST LC_ALL=C.UTF-8 bash scripts/release.sh build/release/win build/release
+TZ=EST5EDT LC_ALL=C bash scripts/release.sh build/release/zweiter build/release/zweiter
 PAKET=$(ls build/release/Velmora-*-win64.zip)
 cmp "$PAKET" "build/release/zweiter/$(basename "$PAKET")"
 for exe in full/Velmora.exe seven/Velmora.exe three/Velmora.exe beta14/Velmora.exe zorbel.exe; do
@@ -72,6 +72,7 @@ cmake -S . -B build/win-eigen -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x8
   -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DBUILD_TESTING=ON -DVELMORA_BUILD=full \
   -DVELMORA_CONF="$PWD/build/eigen/umrechnungen.conf" -DVELMORA_TEST_LICHTJAHR=ON >/dev/null
 cmake --build build/win-eigen -j "$JOBS"
+skript_laufen bash tests/catalogue/eigene_definition.sh build/win-eigen build/eigen/umrechnungen.conf
 
 echo "== Window tests: each build's Velmora.exe under Wine (one display, one prefix)"
 source scripts/wine-umgebung.sh

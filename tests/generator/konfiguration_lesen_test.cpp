@@ -98,6 +98,11 @@ TEST(KonfigurationLesen, ZeilenendenUndDateiende) {
   Lesung l3 = lesen(eintrag("A") + "\x1A" + eintrag("B") + " kaputt\n");
   EXPECT_TRUE(l3.gelesen);
   EXPECT_EQ(l3.liste.size(), 1u);
+  // Also when more than one full read buffer follows it.
+  Lesung l4 =
+      lesen(eintrag("A") + "\x1A" + std::string(3 << 16, '\n') + " kaputt\n" + eintrag("B"));
+  EXPECT_TRUE(l4.gelesen);
+  EXPECT_EQ(l4.liste.size(), 1u);
 
   // The last line needs no line feed.
   std::string ohne = eintrag("A");
@@ -128,6 +133,7 @@ TEST(KonfigurationLesen, UnvollstaendigerEintragWirdUebertragen) {
 
 // Each required field missing in turn, and P 0: the entry is not taken, and
 // what it set carries into the next entry, which supplies only that field.
+// A complete entry before it lends it nothing.
 TEST(KonfigurationLesen, JedesPflichtfeldFehltEinmal) {
   const std::string felder[] = {"C Erster", "T 5", "P 2",    "F f;",
                                 "Q Quelle", "q a", "Z Ziel", "z b"};
@@ -138,9 +144,9 @@ TEST(KonfigurationLesen, JedesPflichtfeldFehltEinmal) {
         erster += feld + "\n";
     std::string nachgeholt =
         fehlt.substr(0, 2) + (fehlt[0] == 'T' || fehlt[0] == 'P' ? "9" : "neu");
-    Lesung l = lesen(erster + "E\n" + nachgeholt + "\nE\n");
-    ASSERT_EQ(l.liste.size(), 1u) << fehlt;
-    const ConfigEintrag &e = l.liste.front();
+    Lesung l = lesen(eintrag("Vorher") + erster + "E\n" + nachgeholt + "\nE\n");
+    ASSERT_EQ(l.liste.size(), 2u) << fehlt;
+    const ConfigEintrag &e = l.liste.back();
     std::string ist = e.klassenName + "|" + std::to_string(e.typNummer) + "|" +
                       std::to_string(e.potenz) + "|" + e.berechnung + "|" + e.quellName + "|" +
                       e.quellBez + "|" + e.zielName + "|" + e.zielBez;
@@ -245,9 +251,20 @@ TEST(KonfigurationLesen, ZeilenlaengeGrenze) {
   ASSERT_EQ(l.liste.size(), 1u);
   EXPECT_EQ(l.liste.front().klassenKommentar.size(), 1020u);
 
-  // A 1,022-character last line without a line feed is read whole.
-  Lesung ende = lesen(eintrag("A") + "#" + std::string(1021, 'x'));
-  EXPECT_TRUE(ende.gelesen);
+  // A last line without a line feed is read whole up to 1,021 characters;
+  // one of 1,022 may have lost its end, and the file is taken to end before
+  // it, also when 0x1A ends it.
+  std::string ohneE = eintrag("B").substr(0, eintrag("B").size() - 2);
+  Lesung ende1021 = lesen(eintrag("A") + ohneE + "E" + std::string(1020, 'x'));
+  EXPECT_TRUE(ende1021.gelesen);
+  EXPECT_EQ(ende1021.liste.size(), 2u);
+  for (const std::string &schluss : {"E" + std::string(1021, 'x'), std::string(1022, ' '),
+                                     "E" + std::string(1021, 'x') + "\r\x1A"}) {
+    Lesung ende = lesen(eintrag("A") + ohneE + schluss);
+    EXPECT_TRUE(ende.gelesen) << ende.fehler;
+    EXPECT_EQ(ende.liste.size(), 1u);
+    EXPECT_EQ(ende.fehler, "");
+  }
 
   // CR bytes do not count towards the length.
   EXPECT_TRUE(lesen(eintrag("A") + lang1022 + "\r\n").gelesen);

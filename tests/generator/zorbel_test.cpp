@@ -6,6 +6,7 @@
 namespace {
 
 const std::string ZORBEL = ZORBEL_PROGRAMM;
+const std::string AUSFALL_SHIM = AUSFALL_BIBLIOTHEK;
 
 const std::string BENUTZUNG_OPTIONEN =
     "Optionen:\n"
@@ -213,20 +214,115 @@ TEST_F(ZorbelTest, GleichzeitigeLaeufe) {
 }
 
 // A run ended by a signal leaves no temporary file behind, and the target
-// is either the old file or the whole new one.
+// is either the old file or the whole new one; a signal that the caller
+// ignores (nohup) stays ignored.
 TEST_F(ZorbelTest, AbgebrochenerLaufHinterlaesstNichts) {
   definition(vieleEintraege(60000));
-  for (const char *warten : {"0.02", "0.05", "0.1", "0.15", "0.25"}) {
+  const struct {
+    const char *signal, *warten;
+  } faelle[] = {{"TERM", "0.02"}, {"USR1", "0.05"}, {"ALRM", "0.1"},
+                {"QUIT", "0.15"}, {"PIPE", "0.2"},  {"TERM", "0.25"}};
+  for (const auto &fall : faelle) {
     dateiSchreiben(dir.datei("umrechnungen.cpp"), "alt");
     Lauf lauf;
     befehlAusfuehren(dir.pfad(),
-                     "{ " + ZORBEL + " --functions >/dev/null & p=$!; sleep " + warten +
-                         "; kill -TERM $p; wait $p; ls -A; }",
+                     std::string("ulimit -c 0; { ") + ZORBEL +
+                         " --functions >/dev/null & p=$!; sleep " + fall.warten + "; kill -" +
+                         fall.signal + " $p; wait $p; ls -A; }",
                      lauf.ausgabe, lauf.fehler);
-    EXPECT_EQ(lauf.ausgabe, "umrechnungen.conf\numrechnungen.cpp\n") << warten;
+    EXPECT_EQ(lauf.ausgabe, "umrechnungen.conf\numrechnungen.cpp\n") << fall.signal;
     std::string ziel = dateiLesen(dir.datei("umrechnungen.cpp"));
-    EXPECT_TRUE(ziel == "alt" || ziel.substr(ziel.size() - 7) == "}\r\n\r\n\r\n") << warten;
+    EXPECT_TRUE(ziel == "alt" || ziel.substr(ziel.size() - 7) == "}\r\n\r\n\r\n") << fall.signal;
   }
+  Lauf ignoriert;
+  befehlAusfuehren(
+      dir.pfad(),
+      "trap '' HUP; { " + ZORBEL +
+          " --functions >/dev/null & p=$!; sleep 0.05; kill -HUP $p; wait $p; echo $?; }",
+      ignoriert.ausgabe, ignoriert.fehler);
+  EXPECT_EQ(ignoriert.ausgabe, "0\n");
+}
+
+// The system calls on the temporary file fail, or meet a name that is taken
+// or a file planted between the choice of the name and its opening: a
+// failure is reported and the old file stays; a taken name is passed over
+// and what stands there is left alone.
+TEST_F(ZorbelTest, AusfaelleBeiDerTemporaerenDatei) {
+  definition(EINTRAG);
+  const struct {
+    const char *ausfall;
+    int code;
+    const char *rest;
+  } faelle[] = {{"fsync", 1, ""}, {"close", 1, ""}, {"eexist", 0, ""}, {"pflanzen", 0, "tmp\n"}};
+  for (const auto &fall : faelle) {
+    dateiSchreiben(dir.datei("umrechnungen.h"), "alt");
+    dateiSchreiben(dir.datei("fremd"), "fremd");
+    Lauf lauf;
+    lauf.code = befehlAusfuehren(
+        dir.pfad(),
+        std::string("VELMORA_AUSFALL=") + fall.ausfall + " LD_PRELOAD='" + AUSFALL_SHIM +
+            "' ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:verify_asan_link_order=0\" " + ZORBEL +
+            " --classes",
+        lauf.ausgabe, lauf.fehler);
+    EXPECT_EQ(lauf.code, fall.code) << fall.ausfall << ": " << lauf.fehler;
+    std::string ziel = dateiLesen(dir.datei("umrechnungen.h"));
+    if (fall.code) {
+      EXPECT_EQ(lauf.fehler, "Ausgabedatei umrechnungen.h konnte nicht geschrieben werden!\n");
+      EXPECT_EQ(ziel, "alt") << fall.ausfall;
+    } else {
+      EXPECT_EQ(ziel.substr(ziel.size() - 8), "#endif\r\n") << fall.ausfall;
+    }
+    EXPECT_EQ(dateiLesen(dir.datei("fremd")), "fremd") << fall.ausfall;
+    Lauf reste;
+    befehlAusfuehren(dir.pfad(), "{ ls -A | sed -n 's/.*[.]//p' | grep -x tmp; rm -f *.tmp; }",
+                     reste.ausgabe, reste.fehler);
+    EXPECT_EQ(reste.ausgabe, fall.rest) << fall.ausfall;
+  }
+}
+
+// --check reads a definition file as every run does and names the file, the
+// line and the entry of each field that would not compile, and of a code
+// that the build's menu has not. Incomplete entries, which zorbel drops,
+// and codes that wrap around to a valid one are no fault.
+TEST_F(ZorbelTest, PruefungNenntZeileUndEintrag) {
+  const std::string ZWEITER = "C B\nT 2\nP 1\nF ergebnis = basis;\nQ q\nq a\nZ z\nz b\nE\n";
+  const struct {
+    const char *alt, *neu, *meldung;
+  } faelle[] = {
+      {"C B", "C 3D", "10: entry 3D: the class name is no C++ identifier"},
+      {"C B", "C B-C", "10: entry B-C: the class name is no C++ identifier"},
+      {"C B", "C", "10: entry : the class name is no C++ identifier"},
+      {"C B", "C class",
+       "10: entry class: the class name is a C++ keyword or a name of the converter"},
+      {"C B", "C Umrechnung",
+       "10: entry Umrechnung: the class name is a C++ keyword or a name of the converter"},
+      {"C B", "C A", "10: entry A: the class name is taken by the entry of line 1"},
+      {"q a", "q \"", "15: entry B: the source label holds a '\"', a '\\' or a NUL byte"},
+      {"z b", "z a\\b", "17: entry B: the target label holds a '\"', a '\\' or a NUL byte"},
+      {"F ergebnis = basis;", "F ergebnis = basis",
+       "13: entry B: the statement (F) does not end with ';'"},
+      {"Q q", "Q Meter\\ ", "14: entry B: the source name (Q) ends with a '\\'"},
+      {"T 2", "T 50000",
+       "11: entry B has the quantity code 50000, which the build's menu (1 2) does not have: its "
+       "units would show only under \"Alles\""},
+  };
+  for (const auto &fall : faelle) {
+    std::string zweiter = ZWEITER;
+    zweiter.replace(zweiter.find(fall.alt), std::string(fall.alt).size(), fall.neu);
+    definition(EINTRAG + zweiter);
+    Lauf lauf = starten("--check umrechnungen.conf 1 2");
+    EXPECT_EQ(lauf.code, 1) << fall.neu;
+    EXPECT_EQ(lauf.fehler, std::string("umrechnungen.conf:") + fall.meldung + "\n");
+  }
+  definition("C 3D\nE\n" + EINTRAG + "C B\nT 4294967298\nP 1\nF { ergebnis = basis; } \n" +
+             ZWEITER.substr(ZWEITER.find("Q q")));
+  Lauf gut = starten("--check umrechnungen.conf 1 2");
+  EXPECT_EQ(gut.code, 0) << gut.fehler;
+  EXPECT_EQ(gut.ausgabe,
+            "Lese die Konfigurationsdatei umrechnungen.conf\n2 Eintr\x84ge gelesen.\n");
+  for (const char *falsch :
+       {"--check", "--check umrechnungen.conf x", "--check umrechnungen.conf 1 2x"})
+    EXPECT_EQ(starten(falsch).fehler, "Benutzung: " + ZORBEL + " option\n" + BENUTZUNG_OPTIONEN);
 }
 
 } // namespace

@@ -23,6 +23,9 @@ done
 printf 'C A\nT 1\nP 1\nF f;\nQ q\nq a\nZ z\nz b\nE\n kaputt\n' >"$ARBEIT/faelle/fehlerhaft"
 { printf 'C A\r\nT 1\r\nP 1\r\n'; head -c 1100 /dev/zero | tr '\0' x; printf '\n'; } \
   >"$ARBEIT/faelle/zu-lang"
+{ printf 'C A\nT 1\nP 1\nF f;\nQ q\nq a\nZ z\nz b\nE\nC B\n'; head -c 1021 /dev/zero | tr '\0' x; } \
+  >"$ARBEIT/faelle/ende-1022"
+printf 'C A\nT 1\nP 1\nF f;\nQ q\nq a\nZ z\nz b\nE\nC A\nT 3\nP 1\nF f\nQ q\nq "\nZ z\nz b\nE\n' >"$ARBEIT/faelle/pruefung"
 
 # Runs one program in a fresh folder: exit code, messages, written files.
 laufen() {
@@ -59,8 +62,37 @@ for fall in $(ls "$ARBEIT/faelle") fehlt; do
     vergleichen "$fall" "$option"
   done
 done
+vergleichen pruefung "--check umrechnungen.conf 1 2"
+vergleichen build-three "--check umrechnungen.conf 50001 50002 50003"
 vergleichen golden-beispiel ""
 vergleichen golden-beispiel "--class"
 vergleichen golden-beispiel "--units --classes"
+# Runs with the same option at once: each waits for a target that another
+# one holds while it replaces it, and none fails.
+ergebnis() {
+  if [ "$1" -eq 0 ]; then
+    bestanden=$((bestanden + 1))
+  else
+    fehlgeschlagen=$((fehlgeschlagen + 1))
+    echo "FAILED: $2"
+  fi
+}
+mkdir -p "$ARBEIT/zugleich"
+cp "$ARBEIT/faelle/build-full" "$ARBEIT/zugleich/umrechnungen.conf"
+prozesse=()
+for _ in 1 2 3 4 5 6 7 8; do
+  (cd "$ARBEIT/zugleich" && wine "$EXE" --classes >/dev/null 2>>fehler) &
+  prozesse+=($!)
+done
+gescheitert=0
+for p in "${prozesse[@]}"; do wait "$p" || gescheitert=$((gescheitert + 1)); done
+[ "$gescheitert" -eq 0 ] && [ "$(ls "$ARBEIT/zugleich")" = "$(printf 'fehler\numrechnungen.conf\numrechnungen.h')" ] &&
+  [ "$(tail -c 8 "$ARBEIT/zugleich/umrechnungen.h")" = "$(printf '#endif\r\n')" ]
+ergebnis $? "8 runs at once: $gescheitert failed, $(cat "$ARBEIT/zugleich/fehler")"
+
+# The program carries the manifest that asks for code page 1252.
+grep -q -a 'de-DE</activeCodePage>' "$EXE"
+ergebnis $? "zorbel.exe carries the manifest"
+
 echo "zorbel.exe against zorbel: $bestanden passed, $fehlgeschlagen failed"
 [ "$fehlgeschlagen" -eq 0 ]

@@ -277,6 +277,10 @@ void testFenster() {
   anfangszustandPruefen(v);
   fokusPruefen(v);
   PRUEFE_GLEICH(v.menue(), erwartetesMenue(B()));
+  // The manifest gives the program and this driver code page 1252 on any
+  // system locale that honours it.
+  PRUEFE_GLEICH(v.codeSeite(), 1252);
+  PRUEFE_GLEICH(GetACP(), 1252);
   ressourcenPruefen();
   // Converting before any unit is chosen ends in the error box.
   PRUEFE_GLEICH(umrechnen(v, "1", "", "", "", ""), std::string("FEHLER: ") + KEINE_UMRECHNUNG);

@@ -1,6 +1,7 @@
 // Loaded into a running Velmora by the window tests: another process cannot
 // read a window's menu under Wine, so this library reads it from inside and
-// writes it as text into the shared memory "VelmoraMenueSonde". It then
+// writes it as text into the shared memory "VelmoraMenueSonde", after a
+// first line with the process's ANSI code page ("ACP|1252"). It then
 // refuses to stay loaded, so that the next load reads the menu afresh.
 #include <windows.h>
 
@@ -50,7 +51,8 @@ void menueAblegen() {
     return;
   char *speicher = static_cast<char *>(MapViewOfFile(ablage, FILE_MAP_WRITE, 0, 0, 0));
   if (speicher) {
-    std::string text = hwnd ? menueBeschreiben(GetMenu(hwnd), 0) : "KEIN FENSTER\n";
+    std::string text = "ACP|" + std::to_string(GetACP()) + "\n" +
+                       (hwnd ? menueBeschreiben(GetMenu(hwnd), 0) : "KEIN FENSTER\n");
     std::snprintf(speicher, 65536, "%s", text.c_str());
     UnmapViewOfFile(speicher);
   }

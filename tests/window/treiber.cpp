@@ -1,6 +1,7 @@
 #include "treiber.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -131,6 +132,16 @@ long Velmora::beendetMit(DWORD millisekunden) {
 }
 
 std::string Velmora::menue() const {
+  std::string text = sondeLesen();
+  return text.substr(text.find('\n') + 1);
+}
+
+long Velmora::codeSeite() const {
+  std::string text = sondeLesen();
+  return text.compare(0, 4, "ACP|") == 0 ? std::atol(text.c_str() + 4) : -1;
+}
+
+std::string Velmora::sondeLesen() const {
   const DWORD GROESSE = 65536;
   HANDLE ablage = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, GROESSE,
                                      "VelmoraMenueSonde");

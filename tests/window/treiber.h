@@ -40,8 +40,13 @@ public:
   long beendetMit(DWORD millisekunden = 10000);
   // The menu as the program itself sees it, one entry per line.
   std::string menue() const;
+  // The ANSI code page of the program's process (GetACP there).
+  long codeSeite() const;
 
 private:
+  // What the menu probe writes from inside the process.
+  std::string sondeLesen() const;
+
   PROCESS_INFORMATION prozess;
   HWND hwnd = nullptr;
 };

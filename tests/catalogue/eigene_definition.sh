@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# A definition file of one's own (VELMORA_CONF), as a user gives it:
+# - a relative path is taken from the source tree, whatever the current
+#   directory; a directory is refused when the build is configured;
+# - editing the file after configuring is checked by the next build, with
+#   zorbel's own reader: a bad code behind a line that ends in a backslash
+#   and a NUL byte stops the build, naming the file, the line and the entry;
+#   the restored file builds again.
+# Usage: tests/catalogue/eigene_definition.sh <configured build directory> <its VELMORA_CONF>
+set -uo pipefail
+QUELLE=$(cd "$(dirname "$0")/../.." && pwd)
+BAU=$(realpath "$1")
+DEFINITION=$(realpath "$2")
+ARBEIT=$(mktemp -d)
+trap 'cp "$ARBEIT/gesichert" "$DEFINITION" 2>/dev/null; rm -rf "$ARBEIT"' EXIT
+bestanden=0
+fehlgeschlagen=0
+ergebnis() {
+  if [ "$1" -eq 0 ]; then
+    bestanden=$((bestanden + 1))
+  else
+    fehlgeschlagen=$((fehlgeschlagen + 1))
+    echo "FAILED: $2"
+  fi
+}
+konfigurieren() {
+  (cd "$ARBEIT" && cmake -S "$QUELLE" -B "$ARBEIT/bau" -G Ninja -DBUILD_TESTING=OFF \
+    -DVELMORA_BUILD=three -DVELMORA_CONF="$1" >"$ARBEIT/aus" 2>&1)
+}
+
+konfigurieren docs/lichtjahr.conf
+ergebnis $? "a relative VELMORA_CONF is found in the source tree: $(tail -n 3 "$ARBEIT/aus")"
+rm -rf "$ARBEIT/bau"
+konfigurieren docs
+[ $? -ne 0 ] && grep -q "is a directory" "$ARBEIT/aus"
+ergebnis $? "a directory as VELMORA_CONF is refused"
+
+cp "$DEFINITION" "$ARBEIT/gesichert"
+zeilen=$(wc -l <"$DEFINITION")
+{
+  printf '# hides nothing \\\n# \0\n'
+  printf 'C MeterToMeile\nT 50009\nP 1\nF ergebnis = basis;\nQ Meter\nq m\nZ Meile\nz mi\nE\n'
+} >>"$DEFINITION"
+cmake --build "$BAU" >"$ARBEIT/aus" 2>&1
+[ $? -ne 0 ] && grep -q "umrechnungen.conf:$((zeilen + 4)): entry MeterToMeile has the quantity code 50009" \
+  "$ARBEIT/aus"
+ergebnis $? "an edited definition file is checked by the build: $(grep -m 3 -E 'entry|rror' "$ARBEIT/aus")"
+cp "$ARBEIT/gesichert" "$DEFINITION"
+cmake --build "$BAU" >"$ARBEIT/aus" 2>&1
+ergebnis $? "the restored file builds again"
+echo "own definition file: $bestanden passed, $fehlgeschlagen failed"
+[ "$fehlgeschlagen" -eq 0 ]
