@@ -24,36 +24,30 @@ enum ZeilenArt { FELD, UEBERSPRINGEN, ENDE_DES_EINTRAGS, FEHLERHAFT };
 
 const unsigned ALLE_PFLICHTTEXTE = 0x3F;
 
-// The text field of key `schluessel` and its bit in `gesetzt`, or null.
-std::string *textFeld(ConfigEintrag &eintrag, char schluessel, unsigned &bit) {
-  switch (schluessel) {
-  case 'C':
-    bit = 0x01;
-    return &eintrag.klassenName;
-  case 'F':
-    bit = 0x02;
-    return &eintrag.berechnung;
-  case 'Q':
-    bit = 0x04;
-    return &eintrag.quellName;
-  case 'q':
-    bit = 0x08;
-    return &eintrag.quellBez;
-  case 'Z':
-    bit = 0x10;
-    return &eintrag.zielName;
-  case 'z':
-    bit = 0x20;
-    return &eintrag.zielBez;
-  case 'D':
-    bit = 0x40;
-    return &eintrag.klassenKommentar;
-  case 'd':
-    bit = 0x80;
-    return &eintrag.funktionsKommentar;
-  default:
-    return nullptr;
-  }
+// The text fields: key, bit in `gesetzt`, field, and where its line is noted.
+struct TextFeld {
+  char schluessel;
+  unsigned bit;
+  std::string ConfigEintrag::*feld;
+  unsigned long EintragsZeilen::*zeile;
+};
+
+const TextFeld TEXTFELDER[] = {
+    {'C', 0x01, &ConfigEintrag::klassenName, &EintragsZeilen::klasse},
+    {'F', 0x02, &ConfigEintrag::berechnung, &EintragsZeilen::berechnung},
+    {'Q', 0x04, &ConfigEintrag::quellName, &EintragsZeilen::quellName},
+    {'q', 0x08, &ConfigEintrag::quellBez, &EintragsZeilen::quelle},
+    {'Z', 0x10, &ConfigEintrag::zielName, &EintragsZeilen::zielName},
+    {'z', 0x20, &ConfigEintrag::zielBez, &EintragsZeilen::ziel},
+    {'D', 0x40, &ConfigEintrag::klassenKommentar, &EintragsZeilen::klassenKommentar},
+    {'d', 0x80, &ConfigEintrag::funktionsKommentar, &EintragsZeilen::funktionsKommentar},
+};
+
+const TextFeld *textFeld(char schluessel) {
+  for (const TextFeld &feld : TEXTFELDER)
+    if (feld.schluessel == schluessel)
+      return &feld;
+  return nullptr;
 }
 
 // One line of the definition file, without its line feed.
@@ -79,36 +73,8 @@ int zahlWert(const Zeile &zeile) {
   return zahlLesen(zahl);
 }
 
-// Where the line of key `schluessel` is noted, or null.
-unsigned long *zeilenFeld(EintragsZeilen &zeilen, char schluessel) {
-  switch (schluessel) {
-  case 'C':
-    return &zeilen.klasse;
-  case 'T':
-    return &zeilen.typ;
-  case 'F':
-    return &zeilen.berechnung;
-  case 'Q':
-    return &zeilen.quellName;
-  case 'q':
-    return &zeilen.quelle;
-  case 'Z':
-    return &zeilen.zielName;
-  case 'z':
-    return &zeilen.ziel;
-  case 'D':
-    return &zeilen.klassenKommentar;
-  case 'd':
-    return &zeilen.funktionsKommentar;
-  default:
-    return nullptr;
-  }
-}
-
 ZeilenArt zeileAuswerten(const Zeile &zeile, unsigned long zeilenNummer,
                          AktuellerEintrag &aktuell) {
-  if (unsigned long *feld = zeilenFeld(aktuell.zeilen, zeile.laenge ? zeile.text[0] : '\0'))
-    *feld = zeilenNummer;
   if (zeile.laenge == 0 || zeile.text[0] == '#')
     return UEBERSPRINGEN;
   char schluessel = zeile.text[0];
@@ -116,14 +82,16 @@ ZeilenArt zeileAuswerten(const Zeile &zeile, unsigned long zeilenNummer,
     return ENDE_DES_EINTRAGS;
   if (schluessel == 'T' || schluessel == 'P') {
     (schluessel == 'T' ? aktuell.eintrag().typNummer : aktuell.eintrag().potenz) = zahlWert(zeile);
+    if (schluessel == 'T')
+      aktuell.zeilen.typ = zeilenNummer;
     return FELD;
   }
-  unsigned bit = 0;
-  std::string *feld = textFeld(aktuell.eintrag(), schluessel, bit);
+  const TextFeld *feld = textFeld(schluessel);
   if (!feld)
     return FEHLERHAFT;
-  textSetzen(*feld, zeile);
-  aktuell.gesetzt |= bit;
+  textSetzen(aktuell.eintrag().*feld->feld, zeile);
+  aktuell.gesetzt |= feld->bit;
+  aktuell.zeilen.*feld->zeile = zeilenNummer;
   return FELD;
 }
 

@@ -13,16 +13,7 @@ BAU=$(realpath "$1")
 DEFINITION=$(realpath "$2")
 ARBEIT=$(mktemp -d)
 trap 'cp "$ARBEIT/gesichert" "$DEFINITION" 2>/dev/null; rm -rf "$ARBEIT"' EXIT
-bestanden=0
-fehlgeschlagen=0
-ergebnis() {
-  if [ "$1" -eq 0 ]; then
-    bestanden=$((bestanden + 1))
-  else
-    fehlgeschlagen=$((fehlgeschlagen + 1))
-    echo "FAILED: $2"
-  fi
-}
+source "$QUELLE/tests/support/pruefungen.sh"
 konfigurieren() {
   (cd "$ARBEIT" && cmake -S "$QUELLE" -B "$ARBEIT/bau" -G Ninja -DBUILD_TESTING=OFF \
     -DVELMORA_BUILD=three -DVELMORA_CONF="$1" >"$ARBEIT/aus" 2>&1)
@@ -48,5 +39,4 @@ ergebnis $? "an edited definition file is checked by the build: $(grep -m 3 -E '
 cp "$ARBEIT/gesichert" "$DEFINITION"
 cmake --build "$BAU" >"$ARBEIT/aus" 2>&1
 ergebnis $? "the restored file builds again"
-echo "own definition file: $bestanden passed, $fehlgeschlagen failed"
-[ "$fehlgeschlagen" -eq 0 ]
+abschluss "own definition file"

@@ -33,7 +33,7 @@ template <typename F> F echt(const char *name) {
   return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
-int oeffnen(const char *symbol, const char *pfad, int flags, mode_t rechte) {
+int oeffnen(const char *pfad, int flags, mode_t rechte) {
   if (istTemp(pfad)) {
     ++versuche;
     if (modus("eexist") && versuche <= 2) {
@@ -43,7 +43,7 @@ int oeffnen(const char *symbol, const char *pfad, int flags, mode_t rechte) {
     if (modus("pflanzen") && versuche == 1)
       link("fremd", pfad);
   }
-  int d = echt<int (*)(const char *, int, ...)>(symbol)(pfad, flags, rechte);
+  int d = echt<int (*)(const char *, int, ...)>("open")(pfad, flags, rechte);
   if (d >= 0 && istTemp(pfad))
     tempDeskriptor = d;
   return d;
@@ -58,16 +58,11 @@ int open(const char *pfad, int flags, ...) {
   va_start(argumente, flags);
   mode_t rechte = (flags & O_CREAT) ? static_cast<mode_t>(va_arg(argumente, int)) : 0;
   va_end(argumente);
-  return oeffnen("open", pfad, flags, rechte);
+  return oeffnen(pfad, flags, rechte);
 }
 
-int open64(const char *pfad, int flags, ...) {
-  va_list argumente;
-  va_start(argumente, flags);
-  mode_t rechte = (flags & O_CREAT) ? static_cast<mode_t>(va_arg(argumente, int)) : 0;
-  va_end(argumente);
-  return oeffnen("open64", pfad, flags, rechte);
-}
+// The same function under its large-file name.
+int open64(const char *pfad, int flags, ...) __attribute__((alias("open")));
 
 int fsync(int d) {
   if (d == tempDeskriptor && modus("fsync")) {

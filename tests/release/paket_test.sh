@@ -11,16 +11,7 @@ TREIBER=$(realpath "$2")
 NATIV=$(realpath "$3")
 ARBEIT=$(mktemp -d)
 trap 'WINEPREFIX="$ARBEIT/prefix" wineserver -k 2>/dev/null; rm -rf "$ARBEIT"' EXIT
-bestanden=0
-fehlgeschlagen=0
-ergebnis() {
-  if [ "$1" -eq 0 ]; then
-    bestanden=$((bestanden + 1))
-  else
-    fehlgeschlagen=$((fehlgeschlagen + 1))
-    echo "FAILED: $2"
-  fi
-}
+source "$(dirname "$0")/../support/pruefungen.sh"
 
 mkdir -p "$ARBEIT/paket"
 unzip -q "$ZIP" -d "$ARBEIT/paket"
@@ -53,5 +44,4 @@ done
 diff -r "$ARBEIT/exe" "$ARBEIT/nativ" >/dev/null
 ergebnis $? "zorbel.exe writes what zorbel writes"
 rm -f "$ARBEIT/paket/fenster_test.exe"
-echo "release package: $bestanden passed, $fehlgeschlagen failed"
-[ "$fehlgeschlagen" -eq 0 ]
+abschluss "release package"

@@ -9,8 +9,7 @@ EXE=$(realpath "$2")
 QUELLE=$(cd "$(dirname "$0")/../.." && pwd)
 ARBEIT=$(mktemp -d)
 trap 'rm -rf "$ARBEIT"' EXIT
-bestanden=0
-fehlgeschlagen=0
+source "$QUELLE/tests/support/pruefungen.sh"
 
 # Definition files: the golden examples, every build's file, and faulty ones.
 mkdir -p "$ARBEIT/faelle"
@@ -49,12 +48,8 @@ vergleichen() {
     cmp -s "$ARBEIT/nativ.$teil" "$ARBEIT/wine.$teil" || unterschied+=" $teil"
   done
   diff -r "$ARBEIT/nativ" "$ARBEIT/wine" >/dev/null || unterschied+=" files"
-  if [ -z "$unterschied" ]; then
-    bestanden=$((bestanden + 1))
-  else
-    fehlgeschlagen=$((fehlgeschlagen + 1))
-    echo "FAILED: $fall $option differs in:$unterschied"
-  fi
+  [ -z "$unterschied" ]
+  ergebnis $? "$fall $option differs in:$unterschied"
 }
 
 for fall in $(ls "$ARBEIT/faelle") fehlt; do
@@ -69,14 +64,6 @@ vergleichen golden-beispiel "--class"
 vergleichen golden-beispiel "--units --classes"
 # Runs with the same option at once: each waits for a target that another
 # one holds while it replaces it, and none fails.
-ergebnis() {
-  if [ "$1" -eq 0 ]; then
-    bestanden=$((bestanden + 1))
-  else
-    fehlgeschlagen=$((fehlgeschlagen + 1))
-    echo "FAILED: $2"
-  fi
-}
 mkdir -p "$ARBEIT/zugleich"
 cp "$ARBEIT/faelle/build-full" "$ARBEIT/zugleich/umrechnungen.conf"
 prozesse=()
@@ -94,5 +81,4 @@ ergebnis $? "8 runs at once: $gescheitert failed, $(cat "$ARBEIT/zugleich/fehler
 grep -q -a 'de-DE</activeCodePage>' "$EXE"
 ergebnis $? "zorbel.exe carries the manifest"
 
-echo "zorbel.exe against zorbel: $bestanden passed, $fehlgeschlagen failed"
-[ "$fehlgeschlagen" -eq 0 ]
+abschluss "zorbel.exe against zorbel"
