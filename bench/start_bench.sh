@@ -7,14 +7,14 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 pakete_installieren
 source scripts/wine-umgebung.sh
-cmake -S . -B build/host -G Ninja >/dev/null
-cmake --build build/host --target zorbel
-cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" >/dev/null
+source scripts/bauen.sh
+host_bauen zorbel
+cross_konfigurieren build/win
 cmake --build build/win --target start_bench
+BUILDS=${2:-$(builds_von build/win)}
 trap wine_beenden EXIT
 wine_bereitstellen
 cd build/win
-for build in ${2:-full seven three beta14}; do
+for build in $BUILDS; do
   wine start_bench.exe "${1:-25}" "$build"
 done

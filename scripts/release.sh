@@ -10,14 +10,11 @@ BAU=${1:-build/release/win}
 ZIEL=${2:-build/release}
 source scripts/setup.sh
 pakete_installieren
+source scripts/bauen.sh
 
-JOBS=$(nproc)
-cmake -S . -B build/host -G Ninja >/dev/null
-cmake --build build/host -j "$JOBS" --target zorbel
+host_bauen zorbel
 mkdir -p "$ZIEL"
-cmake -S . -B "$BAU" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" -DBUILD_TESTING=OFF \
-  -DVELMORA_PAKET_VERZEICHNIS="$(cd "$ZIEL" && pwd)" >/dev/null
+cross_konfigurieren "$BAU" -DBUILD_TESTING=OFF -DVELMORA_PAKET_VERZEICHNIS="$(cd "$ZIEL" && pwd)"
 cmake --build "$BAU" -j "$JOBS" --target paket
 for zip in "$ZIEL"/Velmora-*-win64.zip; do
   echo "Package: $zip ($(stat -c %s "$zip") bytes)"

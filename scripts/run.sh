@@ -5,23 +5,21 @@
 # under Xvfb, writes a screenshot of the window to
 # build/velmora-screenshot.png (build/velmora-NAME-screenshot.png for the
 # other builds), closes the program and ends.
-# Usage: scripts/run.sh [full|seven|three|beta14]
+# Usage: scripts/run.sh [BUILD], a folder under converter/builds
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${1:-full}
 if [ ! -f "converter/builds/$BUILD/build.h" ]; then
-  echo "Unknown build '$BUILD': choose one of full, seven, three, beta14" >&2
+  echo "Unknown build '$BUILD': choose one of" $(ls converter/builds) >&2
   exit 2
 fi
 source scripts/setup.sh
 pakete_installieren
 source scripts/wine-umgebung.sh
+source scripts/bauen.sh
 
-JOBS=$(nproc)
-cmake -S . -B build/host -G Ninja >/dev/null
-cmake --build build/host -j "$JOBS" --target zorbel
-cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DZORBEL_EXECUTABLE="$PWD/build/host/zorbel" >/dev/null
+host_bauen zorbel
+cross_konfigurieren build/win
 cmake --build build/win -j "$JOBS" --target "velmora_$BUILD"
 EXE=build/win/$BUILD/Velmora.exe
 echo "Built $EXE"

@@ -4,11 +4,12 @@
 # of the four programs starts with its caption and converts one example, and
 # zorbel.exe writes from the example definition file what the native zorbel
 # writes. Needs a display (DISPLAY) but no prepared prefix.
-# Usage: tests/release/paket_test.sh <zip> <fenster_test.exe> <native zorbel>
+# Usage: tests/release/paket_test.sh <zip> <fenster_test.exe> <native zorbel> "<builds>"
 set -uo pipefail
 ZIP=$(realpath "$1")
 TREIBER=$(realpath "$2")
 NATIV=$(realpath "$3")
+BUILDS=$4
 ARBEIT=$(mktemp -d)
 trap 'WINEPREFIX="$ARBEIT/prefix" wineserver -k 2>/dev/null; rm -rf "$ARBEIT"' EXIT
 source "$(dirname "$0")/../support/pruefungen.sh"
@@ -17,8 +18,8 @@ mkdir -p "$ARBEIT/paket"
 unzip -q "$ZIP" -d "$ARBEIT/paket"
 (cd "$ARBEIT/paket" && sha256sum --quiet -c SHA256SUMS)
 ergebnis $? "SHA256SUMS"
-for datei in full/Velmora.exe seven/Velmora.exe three/Velmora.exe beta14/Velmora.exe \
-  zorbel.exe umrechnungen.conf LIESMICH.txt README.txt; do
+for datei in $(printf '%s/Velmora.exe ' $BUILDS) zorbel.exe umrechnungen.conf LIESMICH.txt \
+  README.txt; do
   [ -s "$ARBEIT/paket/$datei" ]
   ergebnis $? "$datei in the package"
 done
@@ -28,7 +29,7 @@ wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 # The driver stands beside the unpacked builds' folders, where it looks for them.
 cp "$TREIBER" "$ARBEIT/paket/"
-for build in full seven three beta14; do
+for build in $BUILDS; do
   (cd "$ARBEIT/paket" && wine fenster_test.exe "$build" paket)
   ergebnis $? "$build: caption and 1 k m to mile"
 done

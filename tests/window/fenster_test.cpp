@@ -638,8 +638,10 @@ int main(int argc, char **argv) {
                            GetSystemMetrics(SM_CXSCREEN)});
   }
   if (!F || gruppe == gruppen.end()) {
-    std::printf("usage: fenster_test full|seven|three|beta14 "
-                "fenster|groessen|umrechnen|hilfe|beenden|eingaben|paket|lichtjahr\n");
+    std::string namen;
+    for (const auto &g : gruppen)
+      namen += (namen.empty() ? "" : "|") + g.first;
+    std::printf("usage: fenster_test %s %s\n", VELMORA_BUILD_NAMEN, namen.c_str());
     return 2;
   }
   gruppe->second();
