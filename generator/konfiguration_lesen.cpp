@@ -113,57 +113,6 @@ void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste, ZeilenLi
   aktuell.zeilen = EintragsZeilen();
 }
 
-void fehlerhafteZeileMelden(unsigned long zeilenNummer, const Zeile &zeile) {
-  std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
-            << "Fehlerhafte Zeile (Zeile:" << zeilenNummer << "):\n";
-  std::cerr.write(zeile.text, static_cast<std::streamsize>(zeile.laenge));
-  std::cerr << '\n' << std::flush;
-}
-
-void zuLangeZeileMelden(unsigned long zeilenNummer) {
-  std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
-            << "Zeile zu lang (Zeile:" << zeilenNummer << "): mehr als "
-            << ZeilenLeser::MAX_ZEILENLAENGE << " Zeichen!\n"
-            << std::flush;
-}
-
-void lesefehlerMelden(const char *dateiName) {
-  std::cerr << "Konfigurationsdatei " << dateiName << " konnte nicht gelesen werden!\n"
-            << std::flush;
-}
-
-bool eintraegeLesen(std::FILE *datei, const char *dateiName, ConfigListe &liste,
-                    ZeilenListe *zeilen) {
-  ZeilenLeser leser(datei);
-  AktuellerEintrag aktuell;
-  Zeile zeile = {nullptr, 0};
-  unsigned long zeilenNummer = 0;
-  for (;;) {
-    ZeilenLeser::Ergebnis ergebnis = leser.naechsteZeile(zeile.text, zeile.laenge);
-    if (ergebnis == ZeilenLeser::ENDE)
-      return true;
-    if (ergebnis == ZeilenLeser::LESEFEHLER) {
-      lesefehlerMelden(dateiName);
-      return false;
-    }
-    ++zeilenNummer;
-    if (ergebnis == ZeilenLeser::ZU_LANG) {
-      zuLangeZeileMelden(zeilenNummer);
-      return false;
-    }
-    switch (zeileAuswerten(zeile, zeilenNummer, aktuell)) {
-    case FEHLERHAFT:
-      fehlerhafteZeileMelden(zeilenNummer, zeile);
-      return false;
-    case ENDE_DES_EINTRAGS:
-      eintragAbschliessen(aktuell, liste, zeilen);
-      break;
-    default:
-      break;
-    }
-  }
-}
-
 bool istLeerraum(char zeichen) {
   return zeichen == ' ' || (zeichen >= '\t' && zeichen <= '\r');
 }
@@ -185,7 +134,61 @@ int zahlLesen(const char *text) {
   return static_cast<std::int32_t>(wert);
 }
 
+Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, ZeilenListe *zeilen) {
+  AktuellerEintrag aktuell;
+  Zeile zeile = {nullptr, 0};
+  Lesung lesung;
+  for (;;) {
+    ZeilenLeser::Ergebnis ergebnis = leser.naechsteZeile(zeile.text, zeile.laenge);
+    if (ergebnis == ZeilenLeser::ENDE)
+      return lesung;
+    if (ergebnis == ZeilenLeser::LESEFEHLER) {
+      lesung.art = Lesung::LESEFEHLER;
+      return lesung;
+    }
+    ++lesung.zeile;
+    if (ergebnis == ZeilenLeser::ZU_LANG) {
+      lesung.art = Lesung::ZU_LANG;
+      return lesung;
+    }
+    switch (zeileAuswerten(zeile, lesung.zeile, aktuell)) {
+    case FEHLERHAFT:
+      lesung.art = Lesung::FEHLERHAFT;
+      lesung.text.assign(zeile.text, zeile.laenge);
+      return lesung;
+    case ENDE_DES_EINTRAGS:
+      eintragAbschliessen(aktuell, liste, zeilen);
+      break;
+    default:
+      break;
+    }
+  }
+}
+
 namespace {
+
+// The messages of a reading that did not reach the end of the file.
+void fehlerMelden(const char *dateiName, const Lesung &lesung) {
+  switch (lesung.art) {
+  case Lesung::LESEFEHLER:
+    std::cerr << "Konfigurationsdatei " << dateiName << " konnte nicht gelesen werden!\n";
+    break;
+  case Lesung::ZU_LANG:
+    std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
+              << "Zeile zu lang (Zeile:" << lesung.zeile << "): mehr als "
+              << ZeilenLeser::MAX_ZEILENLAENGE << " Zeichen!\n";
+    break;
+  case Lesung::FEHLERHAFT:
+    std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
+              << "Fehlerhafte Zeile (Zeile:" << lesung.zeile << "):\n";
+    std::cerr.write(lesung.text.data(), static_cast<std::streamsize>(lesung.text.size()));
+    std::cerr << '\n';
+    break;
+  case Lesung::GELESEN:
+    break;
+  }
+  std::cerr << std::flush;
+}
 
 bool lesen(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
   std::cout << "Lese die Konfigurationsdatei " << dateiName << std::endl;
@@ -196,8 +199,11 @@ bool lesen(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
                  "ffnet werden!\n";
     return false;
   }
-  bool gelesen = eintraegeLesen(datei, dateiName, liste, zeilen);
+  ZeilenLeser leser(datei);
+  Lesung lesung = eintraegeLesen(leser, liste, zeilen);
   std::fclose(datei);
+  fehlerMelden(dateiName, lesung);
+  bool gelesen = lesung.art == Lesung::GELESEN;
   if (gelesen)
     std::cout << liste.size()
               << " Eintr\x84"

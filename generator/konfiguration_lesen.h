@@ -3,7 +3,9 @@
 #define ZORBEL_KONFIGURATION_LESEN_H
 
 #include "config_eintrag.h"
+#include "zeilen_leser.h"
 
+#include <string>
 #include <vector>
 
 // Appends every complete entry of the file to `liste`. Progress goes to
@@ -21,6 +23,18 @@ typedef std::vector<EintragsZeilen> ZeilenListe;
 
 // As above; `zeilen` gets one record per entry of `liste`, in its order.
 bool konfigurationLesen(const char *dateiName, ConfigListe &liste, ZeilenListe &zeilen);
+
+// What reading found: the whole file, or the first fault and its line.
+struct Lesung {
+  enum Art { GELESEN, LESEFEHLER, ZU_LANG, FEHLERHAFT };
+  Art art = GELESEN;
+  unsigned long zeile = 0; // lines read, the faulty one included
+  std::string text;        // the malformed line
+};
+
+// The reading itself, which reports nothing: appends every complete entry
+// of `leser` to `liste` (and its lines to `zeilen`, if given).
+Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, ZeilenListe *zeilen = nullptr);
 
 // Reads a decimal integer the way number fields are read: leading white
 // space, an optional sign, then digits up to the first other character.

@@ -6,13 +6,25 @@ namespace {
 const char ENDE_ZEICHEN = 0x1A;
 }
 
+bool ZeilenLeser::lesen() {
+  if (!datei) {
+    anzahl = speicherRest < sizeof puffer ? speicherRest : sizeof puffer;
+    if (anzahl)
+      std::memcpy(puffer, speicher, anzahl);
+    speicher += anzahl;
+    speicherRest -= anzahl;
+    return true;
+  }
+  anzahl = std::fread(puffer, 1, sizeof puffer, datei);
+  return anzahl == sizeof puffer || !std::ferror(datei);
+}
+
 bool ZeilenLeser::pufferFuellen() {
   if (dateiEnde)
     return false;
-  anzahl = std::fread(puffer, 1, sizeof puffer, datei);
   position = 0;
   cr = nullptr;
-  if (anzahl < sizeof puffer && std::ferror(datei)) {
+  if (!lesen()) {
     lesefehler = dateiEnde = true;
     return false;
   }

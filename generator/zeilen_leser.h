@@ -15,6 +15,8 @@ public:
   static const std::size_t MAX_ZEILENLAENGE = 1022;
 
   explicit ZeilenLeser(std::FILE *datei) : datei(datei) {}
+  // Reads `laenge` bytes at `text` as a file, through the same buffer.
+  ZeilenLeser(const char *text, std::size_t laenge) : speicher(text), speicherRest(laenge) {}
   ZeilenLeser(const ZeilenLeser &) = delete;
   ZeilenLeser &operator=(const ZeilenLeser &) = delete;
 
@@ -24,12 +26,16 @@ public:
 
 private:
   bool pufferFuellen();
+  // Up to one buffer of the next bytes; false after a failed read.
+  bool lesen();
   // The first CR byte of the buffer from `ab` on, or the buffer's end.
   const char *naechstesCr(const char *ab);
   // Appends a piece of a line without its CR bytes; false past the limit.
   bool anhaengen(const char *stueck, std::size_t laenge);
 
-  std::FILE *datei;
+  std::FILE *datei = nullptr;
+  const char *speicher = nullptr;
+  std::size_t speicherRest = 0;
   char puffer[1 << 16];
   std::size_t position = 0;
   std::size_t anzahl = 0;

@@ -79,25 +79,31 @@ TEST_F(ZorbelTest, ErfolgreicherLauf) {
   }
 }
 
-TEST_F(ZorbelTest, FehlendeDefinitionsdatei) {
-  Lauf lauf = starten("--objects");
-  EXPECT_EQ(lauf.code, 1);
-  EXPECT_EQ(lauf.ausgabe, "Lese die Konfigurationsdatei umrechnungen.conf\n");
-  EXPECT_EQ(lauf.fehler, "Konfigurationsdatei umrechnungen.conf konnte nicht ge\xF6"
-                         "ffnet werden!\n");
-  EXPECT_FALSE(dateiExistiert(dir.datei("umrechnung_liste_objekte_erstellen.cpp")));
-}
-
-TEST_F(ZorbelTest, LesefehlerLassenAlteAusgabeUnberuehrt) {
-  dateiSchreiben(dir.datei("umrechnungen.h"), "alt");
-  const std::string fehlerhaft[] = {EINTRAG + "?\n", EINTRAG + "D" + std::string(1100, 'x') + "\n"};
-  for (const std::string &inhalt : fehlerhaft) {
-    definition(inhalt);
+// Each folder of fehlerfaelle/ holds a definition file (or none, or a
+// directory in its place) and what `zorbel --classes` must answer: standard
+// output, standard error and exit code. A failed run leaves the old output
+// as it was.
+TEST_F(ZorbelTest, Fehlerfaelle) {
+  const std::string faelle = FEHLERFAELLE_VERZEICHNIS;
+  Lauf liste;
+  befehlAusfuehren(faelle, "ls", liste.ausgabe, liste.fehler);
+  std::size_t anzahl = 0;
+  for (std::size_t anfang = 0, ende; (ende = liste.ausgabe.find('\n', anfang)) != std::string::npos;
+       anfang = ende + 1) {
+    const std::string fall = liste.ausgabe.substr(anfang, ende - anfang);
+    const std::string ordner = faelle + "/" + fall;
+    befehlAusfuehren(dir.pfad(), "rm -rf ./* && cp -R '" + ordner + "/.' .");
+    dateiSchreiben(dir.datei("umrechnungen.h"), "alt");
     Lauf lauf = starten("--classes");
-    EXPECT_EQ(lauf.code, 1);
-    EXPECT_NE(lauf.fehler.find("(Zeile:10)"), std::string::npos) << lauf.fehler;
-    EXPECT_EQ(dateiLesen(dir.datei("umrechnungen.h")), "alt");
+    EXPECT_EQ(lauf.ausgabe, dateiLesen(ordner + "/ausgabe")) << fall;
+    EXPECT_EQ(lauf.fehler, dateiLesen(ordner + "/fehler")) << fall;
+    EXPECT_EQ(std::to_string(lauf.code) + "\n", dateiLesen(ordner + "/code")) << fall;
+    if (lauf.code != 0) {
+      EXPECT_EQ(dateiLesen(dir.datei("umrechnungen.h")), "alt") << fall;
+    }
+    ++anzahl;
   }
+  EXPECT_GE(anzahl, 6u);
 }
 
 TEST_F(ZorbelTest, VorhandeneAusgabeWirdGanzErsetzt) {
