@@ -1,6 +1,9 @@
 // Velmora: the main window, its controls and menu commands, and the About box.
-// The build's settings (build.h, through resource.h) choose the window, the
-// unit lists and the behaviour of a few commands.
+// The build's settings (einstellungen.h) choose the window, the unit lists
+// and the behaviour of a few commands.
+#include "einstellungen.h"
+#include "fenster_elemente.h"
+#include "nachrichten_schleife.h"
 #include "resource.h"
 #include "umrechnung_liste.h"
 
@@ -14,15 +17,14 @@ const char TITEL[] = "Velmora";
 
 const char *const PRAEFIXE[] = {" ", "E", "P", "T",    "G", "M", "k", "h",
                                 "d", "c", "m", "\xB5", "n", "p", "f", "a"};
-#if VELMORA_GROESSENBOX
-// Code page 1252 bytes in octal: "\344" is the a umlaut.
+// The quantity box's entries. Code page 1252 bytes in octal: "\344" is the
+// a umlaut.
 const char *const GROESSEN[] = {"Alles",  "Druck",        "Fl\344chen", "Kraft",
                                 "Massen", "Temperaturen", "Strecken",   "Zeit"};
 const int GROESSEN_ANZAHL = sizeof GROESSEN / sizeof GROESSEN[0];
-#endif
 
-#if VELMORA_FESTE_EINHEITEN
-// unitsQuell and unitsZiel, every label of the catalogue, written by zorbel.
+// The fixed unit tables: unitsQuell and unitsZiel, every label of the
+// catalogue, written by zorbel, and the labels of each quantity.
 #include "einheiten.cpp"
 const char *const unitsStrecken[] = {"\xC5", "ft", "in", "m", "mile", "sm", "yd"};
 const char *const unitsTemperaturen[] = {"K",
@@ -30,14 +32,12 @@ const char *const unitsTemperaturen[] = {"K",
                                          "C",
                                          "\xB0"
                                          "F"};
-#endif
 
 const int ANFRAGE_TEXTE = 5;
-const int STEUERELEMENTE = 11;
 
 // Everything the window procedure keeps between messages.
 struct Fenster {
-  HWND element[STEUERELEMENTE + 1]; // by control id
+  HWND element[ELEMENTE_HOECHSTENS + 1]; // by control id
   int bx, by;
   int markierteGroesse;
   char *anfrage[ANFRAGE_TEXTE];
@@ -51,68 +51,6 @@ HWND element(int id) {
 }
 
 // ---- creating the controls ------------------------------------------------
-
-void elementErstellen(HWND hwnd, int id, const char *klasse, const char *text, DWORD exStil,
-                      DWORD stil, int x, int y, int breite, int hoehe) {
-  fenster.element[id] = CreateWindowExA(
-      exStil, klasse, text, WS_CHILD | WS_VISIBLE | stil, x, y, breite, hoehe, hwnd,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE)), nullptr);
-}
-
-#if VELMORA_GROESSENBOX
-// The quantity box above the two sides; edit fields for input and output.
-void elementeErstellen(HWND hwnd) {
-  const int bx = fenster.bx, by = fenster.by;
-  const int sx = GetSystemMetrics(SM_CXSCREEN);
-  const DWORD box = WS_VSCROLL | WS_BORDER | CBS_DROPDOWNLIST | CBS_DISABLENOSCROLL;
-
-  elementErstellen(hwnd, ID_GROESSE, "COMBOBOX", nullptr, 0, box, 15, 20, 15 * bx, 7 * by);
-  for (int j = 0; j < 4; ++j) {
-    int x = j < 2 ? 75 * j + 15 : 75 * j + 85;
-    elementErstellen(hwnd, j + 1, "COMBOBOX", nullptr, 0, box, x, 7 * by, sx / 14, 12 * by);
-  }
-  elementErstellen(hwnd, ID_EINGABE, "EDIT", nullptr, WS_EX_CLIENTEDGE, 0, bx + 8, by + 60, sx / 7,
-                   3 * by / 2);
-  elementErstellen(hwnd, ID_AUSGABE, "EDIT", nullptr, WS_EX_CLIENTEDGE, 0, bx + 227, by + 60,
-                   sx / 7, 3 * by / 2);
-  elementErstellen(hwnd, ID_OK, "BUTTON", nullptr, 0, BS_GROUPBOX, 15 * bx, 185, 20 * bx,
-                   7 * by / 4);
-  elementErstellen(hwnd, ID_RAHMEN_EINGABE, "BUTTON", nullptr, 0, BS_GROUPBOX, 10, 50, 170, 100);
-  elementErstellen(hwnd, ID_RAHMEN_AUSGABE, "BUTTON", nullptr, 0, BS_GROUPBOX, 225, 50, 170, 100);
-  elementErstellen(hwnd, ID_RAHMEN_OBEN, "BUTTON", nullptr, 0, BS_GROUPBOX, -10, -(by / 2),
-                   VELMORA_RAHMEN_OBEN, VELMORA_RAHMEN_OBEN);
-
-  SendMessageA(element(ID_OK), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-  SetWindowTextA(element(ID_OK), "OK");
-  SetWindowTextA(element(ID_RAHMEN_EINGABE), "Eingabe");
-  SetWindowTextA(element(ID_RAHMEN_AUSGABE), "Ausgabe");
-}
-#else
-// The earlier window: the boxes below the fields, as wide as five base units
-// and a scroll bar, and a static output field.
-void elementeErstellen(HWND hwnd) {
-  const int bx = fenster.bx, by = fenster.by;
-  const int sx = GetSystemMetrics(SM_CXSCREEN), vs = GetSystemMetrics(SM_CXVSCROLL);
-  const DWORD box = WS_VSCROLL | WS_BORDER | CBS_DROPDOWNLIST;
-
-  for (int j = 0; j < 4; ++j) {
-    int x = j < 2 ? 75 * j + 15 : 75 * j + 85;
-    elementErstellen(hwnd, j + 1, "COMBOBOX", nullptr, 0, box, x, 5 * by, vs + 5 * bx, 5 * by);
-  }
-  elementErstellen(hwnd, ID_EINGABE, "EDIT", nullptr, WS_EX_CLIENTEDGE, 0, bx + 10, by + 20, sx / 7,
-                   3 * by / 2);
-  elementErstellen(hwnd, ID_AUSGABE, "STATIC", nullptr, WS_EX_CLIENTEDGE, SS_LEFT, bx + 225,
-                   by + 20, sx / 7, 3 * by / 2);
-  elementErstellen(hwnd, ID_OK, "BUTTON", "OK", 0, BS_DEFPUSHBUTTON, 15 * bx, 130, 20 * bx,
-                   7 * by / 4);
-  elementErstellen(hwnd, ID_RAHMEN_EINGABE, "BUTTON", "Eingabe", 0, BS_GROUPBOX, 10, 10, 180, 100);
-  elementErstellen(hwnd, ID_RAHMEN_AUSGABE, "BUTTON", "Ausgabe", 0, BS_GROUPBOX, 225, 10, 180, 100);
-  if (VELMORA_RAHMEN_OBEN > 0)
-    elementErstellen(hwnd, ID_RAHMEN_OBEN, "BUTTON", "", 0, BS_GROUPBOX, -10, -(by / 2),
-                     VELMORA_RAHMEN_OBEN, VELMORA_RAHMEN_OBEN);
-}
-#endif
 
 void eintragHinzufuegen(int id, const char *text) {
   SendMessageA(element(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
@@ -128,27 +66,28 @@ void boxenFuellen() {
     eintragHinzufuegen(ID_QUELL_PRAEFIX, praefix);
     eintragHinzufuegen(ID_ZIEL_PRAEFIX, praefix);
   }
-#if VELMORA_GROESSENBOX
-  tabelleHinzufuegen(ID_GROESSE, GROESSEN);
-#endif
+  if constexpr (einstellung::GROESSENBOX)
+    tabelleHinzufuegen(ID_GROESSE, GROESSEN);
 }
 
 // Both unit boxes as the program starts: every label, no selection.
 void einheitenAnfangs(HWND hwnd) {
-#if VELMORA_FESTE_EINHEITEN
-  (void)hwnd; // "Alles" is checked by the menu resource
-  tabelleHinzufuegen(ID_QUELL_EINHEIT, unitsQuell);
-  tabelleHinzufuegen(ID_ZIEL_EINHEIT, unitsZiel);
-#else
-  SendMessageA(hwnd, WM_COMMAND, IDM_ALLES, 0);
-#endif
+  if constexpr (einstellung::FESTE_EINHEITEN) {
+    // "Alles" is checked by the menu resource.
+    tabelleHinzufuegen(ID_QUELL_EINHEIT, unitsQuell);
+    tabelleHinzufuegen(ID_ZIEL_EINHEIT, unitsZiel);
+  } else {
+    SendMessageA(hwnd, WM_COMMAND, IDM_ALLES, 0);
+  }
 }
 
 LRESULT beiErstellen(HWND hwnd, LPARAM lParam) {
   LONG einheiten = GetDialogBaseUnits();
   fenster.bx = LOWORD(einheiten);
   fenster.by = HIWORD(einheiten);
-  elementeErstellen(hwnd);
+  const Masse masse = {fenster.bx, fenster.by, GetSystemMetrics(SM_CXVSCROLL),
+                       GetSystemMetrics(SM_CXSCREEN)};
+  elementeErstellen(hwnd, masse, fenster.element);
   boxenFuellen();
   einheitenAnfangs(hwnd);
   fenster.instanz = reinterpret_cast<CREATESTRUCTA *>(lParam)->hInstance;
@@ -157,9 +96,8 @@ LRESULT beiErstellen(HWND hwnd, LPARAM lParam) {
 
 // ---- quantities -------------------------------------------------------------
 
-#if VELMORA_FESTE_EINHEITEN
 // A unit box from the fixed tables: lengths, temperatures, or both.
-void einheitenboxFuellen(int id, int befehl) {
+void festeEinheitenFuellen(int id, int befehl) {
   SendMessageA(element(id), CB_RESETCONTENT, 0, 0);
   if (befehl != IDM_TEMPERATUREN)
     tabelleHinzufuegen(id, unitsStrecken);
@@ -167,50 +105,57 @@ void einheitenboxFuellen(int id, int befehl) {
     tabelleHinzufuegen(id, unitsTemperaturen);
 }
 
-void einheitenboxenFuellen(Umrechnung_Liste &, int befehl) {
-  einheitenboxFuellen(ID_QUELL_EINHEIT, befehl);
-  einheitenboxFuellen(ID_ZIEL_EINHEIT, befehl);
-}
-#else
 void einheitenboxFuellen(int id, const std::list<const char *> &einheiten) {
   SendMessageA(element(id), CB_RESETCONTENT, 0, 0);
   for (const char *einheit : einheiten)
     eintragHinzufuegen(id, einheit);
 }
 
-// The labels of the conversions of the quantity, sorted, each once.
-void einheitenboxenFuellen(Umrechnung_Liste &liste, int befehl) {
-  std::list<const char *> quell, ziel;
+// The labels of the conversions of the quantity, sorted, each once. A list
+// without the chain search has no label lists: its builds list fixed tables.
+void einheitenLesen(Umrechnung_Liste &liste, int befehl, std::list<const char *> &quell,
+                    std::list<const char *> &ziel) {
+#if VELMORA_KETTEN
   liste.einheitenListen(befehl == IDM_ALLES ? 0 : befehl, quell, ziel);
-  einheitenboxFuellen(ID_QUELL_EINHEIT, quell);
-  einheitenboxFuellen(ID_ZIEL_EINHEIT, ziel);
-}
+#else
+  static_assert(einstellung::FESTE_EINHEITEN, "a list without chains has no label lists");
+  (void)liste, (void)befehl, (void)quell, (void)ziel;
 #endif
+}
+
+void einheitenboxenFuellen(Umrechnung_Liste &liste, int befehl) {
+  if constexpr (einstellung::FESTE_EINHEITEN) {
+    festeEinheitenFuellen(ID_QUELL_EINHEIT, befehl);
+    festeEinheitenFuellen(ID_ZIEL_EINHEIT, befehl);
+  } else {
+    std::list<const char *> quell, ziel;
+    einheitenLesen(liste, befehl, quell, ziel);
+    einheitenboxFuellen(ID_QUELL_EINHEIT, quell);
+    einheitenboxFuellen(ID_ZIEL_EINHEIT, ziel);
+  }
+}
 
 void groesseWaehlen(HWND hwnd, Umrechnung_Liste &liste, int befehl) {
   HMENU menue = GetMenu(hwnd);
   CheckMenuItem(menue, static_cast<UINT>(fenster.markierteGroesse), MF_BYCOMMAND | MF_UNCHECKED);
   fenster.markierteGroesse = befehl;
   CheckMenuItem(menue, static_cast<UINT>(befehl), MF_BYCOMMAND | MF_CHECKED);
-#if VELMORA_GROESSENBOX
-  SendMessageA(element(ID_GROESSE), CB_SETCURSEL, static_cast<WPARAM>(befehl - IDM_ALLES), 0);
-#endif
+  if constexpr (einstellung::GROESSENBOX)
+    SendMessageA(element(ID_GROESSE), CB_SETCURSEL, static_cast<WPARAM>(befehl - IDM_ALLES), 0);
   einheitenboxenFuellen(liste, befehl);
 }
 
-#if VELMORA_GROESSENBOX
 void groesseGeaendert(HWND hwnd) {
   LRESULT index = SendMessageA(element(ID_GROESSE), CB_GETCURSEL, 0, 0);
   if (index < 0 || index >= GROESSEN_ANZAHL)
     return;
   SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(IDM_ALLES + index), 0);
 }
-#endif
 
 void neu(HWND hwnd) {
   SetWindowTextA(element(ID_EINGABE), "");
   SetWindowTextA(element(ID_AUSGABE), "");
-  if (VELMORA_NEU_WAEHLT_ALLES)
+  if constexpr (einstellung::NEU_WAEHLT_ALLES)
     SendMessageA(hwnd, WM_COMMAND, IDM_ALLES, 0);
 }
 
@@ -261,7 +206,7 @@ LRESULT umrechnungsBefehl(HWND hwnd, Umrechnung_Liste &liste) {
     return 0;
   }
   // Without an owner the main window stays enabled while the box is open.
-  MessageBoxA(VELMORA_FEHLER_MIT_BESITZER ? hwnd : nullptr,
+  MessageBoxA(einstellung::FEHLER_MIT_BESITZER ? hwnd : nullptr,
               "Es wurde keine passende Umrechnung gefunden.", "FEHLER", MB_ICONERROR | MB_OK);
   return 1;
 }
@@ -275,7 +220,6 @@ void hilfe(HWND hwnd) {
               TITEL, MB_ICONWARNING | MB_OK);
 }
 
-#if VELMORA_INFOBOX
 INT_PTR CALLBACK infoDialog(HWND dialog, UINT nachricht, WPARAM wParam, LPARAM) {
   switch (nachricht) {
   case WM_INITDIALOG:
@@ -291,14 +235,13 @@ INT_PTR CALLBACK infoDialog(HWND dialog, UINT nachricht, WPARAM wParam, LPARAM) 
   }
 }
 
+// Builds without the About box beep.
 void ueber(HWND hwnd) {
-  DialogBoxParamA(fenster.instanz, "AboutBox", hwnd, infoDialog, 0);
+  if constexpr (einstellung::INFOBOX)
+    DialogBoxParamA(fenster.instanz, "AboutBox", hwnd, infoDialog, 0);
+  else
+    MessageBeep(0);
 }
-#else
-void ueber(HWND) {
-  MessageBeep(0); // this build has no About box
-}
-#endif
 
 // ---- message dispatch -------------------------------------------------------
 
@@ -320,16 +263,12 @@ LRESULT beiBefehl(HWND hwnd, Umrechnung_Liste &liste, WPARAM wParam) {
   case IDM_LIZENZ:
     MessageBeep(0);
     return 0;
-#if VELMORA_GROESSENBOX
-  case ID_GROESSE:
-    if (code == CBN_SELCHANGE)
-      groesseGeaendert(hwnd);
-    return 0;
-#endif
   case ID_OK:
     return code == BN_CLICKED ? umrechnungsBefehl(hwnd, liste) : 0;
   default:
-    if (id >= IDM_ALLES && id <= VELMORA_LETZTE_GROESSE)
+    if (einstellung::GROESSENBOX && id == ID_GROESSE && code == CBN_SELCHANGE)
+      groesseGeaendert(hwnd);
+    else if (id >= IDM_ALLES && id <= VELMORA_LETZTE_GROESSE)
       groesseWaehlen(hwnd, liste, id);
     return 0;
   }
@@ -381,13 +320,5 @@ int WINAPI WinMain(HINSTANCE instanz, HINSTANCE, LPSTR, int anzeige) {
                               nullptr, instanz, nullptr);
   if (!hwnd)
     return 1;
-  ShowWindow(hwnd, anzeige);
-  UpdateWindow(hwnd);
-
-  MSG nachricht;
-  while (GetMessageA(&nachricht, nullptr, 0, 0) > 0) {
-    TranslateMessage(&nachricht);
-    DispatchMessageA(&nachricht);
-  }
-  return static_cast<int>(nachricht.wParam);
+  return nachrichtenSchleife(hwnd, anzeige);
 }

@@ -14,26 +14,6 @@
 #define IDM_UEBER 40004
 #define IDM_LIZENZ 40005
 
-// Controls of the main window
-#define ID_QUELL_PRAEFIX 1
-#define ID_QUELL_EINHEIT 2
-#define ID_ZIEL_PRAEFIX 3
-#define ID_ZIEL_EINHEIT 4
-#if VELMORA_GROESSENBOX
-#define ID_GROESSE 5
-#define ID_EINGABE 6
-#define ID_AUSGABE 7
-#define ID_OK 8
-#define ID_RAHMEN_EINGABE 9
-#define ID_RAHMEN_AUSGABE 10
-#define ID_RAHMEN_OBEN 11
-#else
-#define ID_EINGABE 5
-#define ID_AUSGABE 6
-#define ID_OK 7
-#define ID_RAHMEN_EINGABE 8
-#define ID_RAHMEN_AUSGABE 9
-#define ID_RAHMEN_OBEN 10
-#endif
+// The controls of the main window: fenster_elemente.h
 
 #endif

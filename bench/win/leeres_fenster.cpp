@@ -1,5 +1,6 @@
 // The yardstick for Velmora's start: a Win32 program that only opens an
 // empty window and runs its message loop.
+#include "nachrichten_schleife.h"
 #include <windows.h>
 
 namespace {
@@ -24,12 +25,5 @@ int WINAPI WinMain(HINSTANCE instanz, HINSTANCE, LPSTR, int anzeige) {
   RegisterClassA(&klasse);
   HWND hwnd = CreateWindowExA(0, "LeeresFenster", "Leer", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                               CW_USEDEFAULT, 425, 260, nullptr, nullptr, instanz, nullptr);
-  ShowWindow(hwnd, anzeige);
-  UpdateWindow(hwnd);
-  MSG nachricht;
-  while (GetMessageA(&nachricht, nullptr, 0, 0) > 0) {
-    TranslateMessage(&nachricht);
-    DispatchMessageA(&nachricht);
-  }
-  return static_cast<int>(nachricht.wParam);
+  return nachrichtenSchleife(hwnd, anzeige);
 }

@@ -2,6 +2,9 @@
 
 #include <memory>
 
+// The windows as the tests expect them. This table is written apart from the
+// program's own (converter/fenster_elemente.cpp) on purpose: the window is
+// checked against an independent description, not against itself.
 namespace {
 
 Element box(int id, int j, int y, int breite) {
