@@ -8,9 +8,7 @@ source scripts/setup.sh
 pakete_installieren
 source scripts/wine-umgebung.sh
 source scripts/bauen.sh
-host_bauen zorbel
-cross_konfigurieren build/win
-cmake --build build/win --target start_bench
+cross_bauen start_bench
 BUILDS=${2:-$(builds_von build/win)}
 trap wine_beenden EXIT
 wine_bereitstellen

@@ -2,22 +2,34 @@
 # are the presets of CMakePresets.json.
 #   host_bauen [TARGET ...]           build/host: zorbel, catalogues, native tests
 #   cross_konfigurieren DIR [ARG ...] a cross build in DIR (zorbel from build/host)
+#   cross_bauen [TARGET ...]          build/win, after zorbel in build/host
 #   builds_von DIR                    the builds that DIR makes, one line
+# Without TARGETs everything is built.
 JOBS=$(nproc)
+
+bauen() {
+  local verzeichnis=$1
+  shift
+  local ziele=()
+  for ziel in "$@"; do ziele+=(--target "$ziel"); done
+  cmake --build "$verzeichnis" -j "$JOBS" "${ziele[@]}"
+}
 
 host_bauen() {
   cmake --preset host >/dev/null
-  if [ $# -eq 0 ]; then
-    cmake --build build/host -j "$JOBS"
-  else
-    cmake --build build/host -j "$JOBS" --target "$@"
-  fi
+  bauen build/host "$@"
 }
 
 cross_konfigurieren() {
   local verzeichnis=$1
   shift
   cmake --preset cross -B "$verzeichnis" "$@" >/dev/null
+}
+
+cross_bauen() {
+  host_bauen zorbel
+  cross_konfigurieren build/win
+  bauen build/win "$@"
 }
 
 builds_von() {

@@ -15,7 +15,7 @@ source scripts/bauen.sh
 host_bauen zorbel
 mkdir -p "$ZIEL"
 cross_konfigurieren "$BAU" -DBUILD_TESTING=OFF -DVELMORA_PAKET_VERZEICHNIS="$(cd "$ZIEL" && pwd)"
-cmake --build "$BAU" -j "$JOBS" --target paket
+bauen "$BAU" paket
 for zip in "$ZIEL"/Velmora-*-win64.zip; do
   echo "Package: $zip ($(stat -c %s "$zip") bytes)"
   echo "SHA-256: $(sha256sum "$zip" | cut -d' ' -f1)"

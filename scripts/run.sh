@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds one build of Velmora and starts it under Wine: the full build, or
-# the one named (full, seven, three, beta14). On a desktop it opens the
+# the one named (a folder under converter/builds). On a desktop it opens the
 # window and returns when the window is closed. Without a display it runs
 # under Xvfb, writes a screenshot of the window to
 # build/velmora-screenshot.png (build/velmora-NAME-screenshot.png for the
@@ -18,9 +18,7 @@ pakete_installieren
 source scripts/wine-umgebung.sh
 source scripts/bauen.sh
 
-host_bauen zorbel
-cross_konfigurieren build/win
-cmake --build build/win -j "$JOBS" --target "velmora_$BUILD"
+cross_bauen "velmora_$BUILD"
 EXE=build/win/$BUILD/Velmora.exe
 echo "Built $EXE"
 

@@ -13,11 +13,11 @@
 #            build's request path for FUZZ_UMRECHNEN_SEKUNDEN (10) s
 #            (build/fuzz, clang)
 # ctest's exit status decides; the closing count comes from its JUnit files.
-# Usage: scripts/test.sh [unit|asan|wine|release|fuzz]
+# Usage: scripts/test.sh [STAGE ...], stages from: unit asan wine release fuzz
 set -euo pipefail
 cd "$(dirname "$0")/.."
 STUFEN="unit asan wine release fuzz"
-GEWAEHLT=${1:-$STUFEN}
+GEWAEHLT=${*:-$STUFEN}
 for stufe in $GEWAEHLT; do
   case " $STUFEN " in
   *" $stufe "*) ;;
@@ -44,12 +44,6 @@ tests_laufen() {
   BESTANDEN=$((BESTANDEN + anzahl))
 }
 
-cross_bauen() {
-  host_bauen zorbel
-  cross_konfigurieren build/win
-  cmake --build build/win -j "$JOBS"
-}
-
 stufe_unit() {
   host_bauen
   tests_laufen build/host unit -j "$JOBS"
@@ -57,7 +51,7 @@ stufe_unit() {
 
 stufe_asan() {
   cmake --preset asan >/dev/null
-  cmake --build build/asan -j "$JOBS"
+  bauen build/asan
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     tests_laufen build/asan asan -j "$JOBS"
 }
@@ -68,7 +62,7 @@ stufe_wine() {
   cat converter/builds/full/umrechnungen.conf docs/lichtjahr.conf >build/eigen/umrechnungen.conf
   cross_konfigurieren build/win-eigen -DVELMORA_BUILD=full \
     -DVELMORA_CONF="$PWD/build/eigen/umrechnungen.conf" -DVELMORA_TEST_LICHTJAHR=ON
-  cmake --build build/win-eigen -j "$JOBS"
+  bauen build/win-eigen
   wine_bereitstellen
   # One at a time: the error boxes of some builds have no owner and are
   # looked for on the whole desktop.
@@ -85,7 +79,7 @@ stufe_release() {
 stufe_fuzz() {
   cmake --preset fuzz -DVELMORA_FUZZ_SEKUNDEN="${FUZZ_SEKUNDEN:-30}" \
     -DVELMORA_FUZZ_UMRECHNEN_SEKUNDEN="${FUZZ_UMRECHNEN_SEKUNDEN:-10}" >/dev/null
-  cmake --build build/fuzz -j "$JOBS"
+  bauen build/fuzz
   tests_laufen build/fuzz fuzz
 }
 

@@ -6,6 +6,9 @@
 #ifndef VELMORA_BUILD_H
 #define VELMORA_BUILD_H
 
+// Its place among the builds (folders, programs, the release package).
+#define VELMORA_REIHENFOLGE 2
+
 // ---- conversion interface and list
 // A prefix enters with the unit's power (gibPotenz): "k" on "m²" is 10^6.
 #define VELMORA_POTENZ 1
