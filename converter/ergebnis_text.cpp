@@ -29,11 +29,12 @@ void ergebnisFormatieren(double wert) {
 
 double inDouble(long double wert) {
   // A conversion of a value beyond the range of double is undefined in C++.
-  if (std::isnan(wert))
+  // Rounding to nearest gives DBL_MAX up to below DBL_MAX plus half its ulp
+  // (2^970); from there on the value is out of range.
+  const long double grenze = static_cast<long double>(DBL_MAX) + std::ldexp(1.0L, 970);
+  if (std::isnan(wert) || std::fabs(wert) <= DBL_MAX)
     return static_cast<double>(wert);
-  if (wert > DBL_MAX)
-    return HUGE_VAL;
-  if (wert < -DBL_MAX)
-    return -HUGE_VAL;
-  return static_cast<double>(wert);
+  if (std::fabs(wert) < grenze)
+    return wert > 0 ? DBL_MAX : -DBL_MAX;
+  return wert > 0 ? HUGE_VAL : -HUGE_VAL;
 }

@@ -9,7 +9,8 @@ const char *ergebnisPuffer();
 // "%.2e" otherwise. A value that is not finite gives a German notice.
 void ergebnisFormatieren(double wert);
 
-// `wert` rounded to double; beyond the range of double it is infinite.
+// `wert` rounded to nearest double; from DBL_MAX plus half an ulp up it is
+// infinite.
 double inDouble(long double wert);
 
 #endif

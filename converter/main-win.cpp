@@ -4,6 +4,7 @@
 #include "einstellungen.h"
 #include "fenster_elemente.h"
 #include "nachrichten_schleife.h"
+#include "praefixe.h"
 #include "resource.h"
 #include "umrechnung_liste.h"
 
@@ -15,8 +16,6 @@ const char KLASSE[] = "Velmora";
 // The caption of the messages; the main window's is the build's own.
 const char TITEL[] = "Velmora";
 
-const char *const PRAEFIXE[] = {" ", "E", "P", "T",    "G", "M", "k", "h",
-                                "d", "c", "m", "\xB5", "n", "p", "f", "a"};
 // The quantity box's entries. Code page 1252 bytes in octal: "\344" is the
 // a umlaut.
 const char *const GROESSEN[] = {"Alles",  "Druck",        "Fl\344chen", "Kraft",
@@ -62,9 +61,9 @@ template <size_t N> void tabelleHinzufuegen(int id, const char *const (&tabelle)
 }
 
 void boxenFuellen() {
-  for (const char *praefix : PRAEFIXE) {
-    eintragHinzufuegen(ID_QUELL_PRAEFIX, praefix);
-    eintragHinzufuegen(ID_ZIEL_PRAEFIX, praefix);
+  for (const Praefix &praefix : PRAEFIXE) {
+    eintragHinzufuegen(ID_QUELL_PRAEFIX, praefix.text);
+    eintragHinzufuegen(ID_ZIEL_PRAEFIX, praefix.text);
   }
   if constexpr (einstellung::GROESSENBOX)
     tabelleHinzufuegen(ID_GROESSE, GROESSEN);

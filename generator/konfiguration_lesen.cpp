@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -190,9 +191,22 @@ void fehlerMelden(const char *dateiName, const Lesung &lesung) {
   std::cerr << std::flush;
 }
 
+// Windows refuses to open a directory that POSIX opens and then fails to
+// read: the same message on both.
+bool istVerzeichnis(const char *dateiName) {
+  struct stat status;
+  return stat(dateiName, &status) == 0 && (status.st_mode & S_IFMT) == S_IFDIR;
+}
+
 bool lesen(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
   std::cout << "Lese die Konfigurationsdatei " << dateiName << std::endl;
   std::FILE *datei = std::fopen(dateiName, "rb");
+  if (!datei && istVerzeichnis(dateiName)) {
+    Lesung lesung;
+    lesung.art = Lesung::LESEFEHLER;
+    fehlerMelden(dateiName, lesung);
+    return false;
+  }
   if (!datei) {
     std::cerr << "Konfigurationsdatei " << dateiName << " konnte nicht "
               << "ge\xF6"

@@ -4,9 +4,11 @@
 #   unit     zorbel and every build's catalogue, native (build/host)
 #   asan     the same under AddressSanitizer and UndefinedBehaviorSanitizer,
 #            with leak detection (build/asan)
-#   wine     the cross build of every build; their window tests under Wine,
-#            each group twice, in code page 1252 and 936 (build/win); the
-#            README's own-catalogue example (build/win-eigen)
+#   wine     the cross build of every build; the catalogue tests as Windows
+#            programs, every build's requests against the native results,
+#            and the window tests, each group twice, in code page 1252 and
+#            936, all under Wine (build/win); the README's own-catalogue
+#            example (build/win-eigen)
 #   release  the package built twice and compared, then unpacked and used
 #            with a fresh Wine prefix; zorbel.exe against zorbel (build/win)
 #   fuzz     the definition file reader for FUZZ_SEKUNDEN (30) s, each
@@ -57,6 +59,7 @@ stufe_asan() {
 }
 
 stufe_wine() {
+  host_bauen umrechnen_vergleiche # the native results to compare with
   cross_bauen
   mkdir -p build/eigen
   cat converter/builds/full/umrechnungen.conf docs/lichtjahr.conf >build/eigen/umrechnungen.conf

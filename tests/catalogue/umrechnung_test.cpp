@@ -20,23 +20,24 @@ private:
 
 TEST(Umrechnung, FaktorDerVorsaetze) {
   Probe einfach(1), flaeche(2);
-  EXPECT_DOUBLE_EQ(einfach.gibFaktor("k"), 1e3);
-  EXPECT_DOUBLE_EQ(flaeche.gibFaktor("k"), 1e6);
-  EXPECT_DOUBLE_EQ(einfach.gibFaktor("c"), 1e-2);
-  EXPECT_DOUBLE_EQ(flaeche.gibFaktor("c"), 1e-4);
+  EXPECT_EQ(einfach.gibFaktor("k"), 1e3);
+  EXPECT_EQ(flaeche.gibFaktor("k"), 1e6);
+  EXPECT_EQ(einfach.gibFaktor("c"), 1e-2);
+  EXPECT_EQ(flaeche.gibFaktor("c"), 1e-4);
   const struct {
     const char *praefix;
     double faktor;
   } tabelle[] = {{"E", 1e18}, {"P", 1e15},  {"T", 1e12},  {"G", 1e9},  {"M", 1e6},     {"k", 1e3},
                  {"h", 1e2},  {"d", 1e-1},  {"c", 1e-2},  {"m", 1e-3}, {"\xB5", 1e-6}, {"u", 1e-6},
                  {"n", 1e-9}, {"p", 1e-12}, {"f", 1e-15}, {"a", 1e-18}};
+  // Exactly the double nearest to each power of ten.
   for (const auto &zeile : tabelle)
-    EXPECT_DOUBLE_EQ(einfach.gibFaktor(zeile.praefix), zeile.faktor) << zeile.praefix;
+    EXPECT_EQ(einfach.gibFaktor(zeile.praefix), zeile.faktor) << zeile.praefix;
   // No prefix, and bytes outside the table, give 1; only the first byte counts.
   for (const char *ohne : {" ", "", "K", "D", "x", "\xB0", "\xFF"})
     EXPECT_EQ(einfach.gibFaktor(ohne), 1.0) << ohne;
-  EXPECT_DOUBLE_EQ(einfach.gibFaktor("da"), 0.1);
-  EXPECT_DOUBLE_EQ(flaeche.gibFaktor("mk"), 1e-6);
+  EXPECT_EQ(einfach.gibFaktor("da"), 0.1);
+  EXPECT_EQ(flaeche.gibFaktor("mk"), 1e-6);
   // A power of 0 or less leaves every factor at 1.
   EXPECT_EQ(Probe(0).gibFaktor("k"), 1.0);
   EXPECT_EQ(Probe(-1).gibFaktor("k"), 1.0);

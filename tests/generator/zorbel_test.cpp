@@ -80,11 +80,13 @@ TEST_F(ZorbelTest, ErfolgreicherLauf) {
 }
 
 // Each folder of fehlerfaelle/ holds a definition file (or none, or a
-// directory in its place) and what `zorbel --classes` must answer: standard
-// output, standard error and exit code. A failed run leaves the old output
-// as it was.
+// directory in its place), the command line in `befehl` (a shell command:
+// the program by its name, then the arguments) and what it must answer:
+// standard output, standard error and exit code. A failed run leaves the
+// old output as it was.
 TEST_F(ZorbelTest, Fehlerfaelle) {
   const std::string faelle = FEHLERFAELLE_VERZEICHNIS;
+  const std::string programme = ZORBEL.substr(0, ZORBEL.rfind('/'));
   Lauf liste;
   befehlAusfuehren(faelle, "ls", liste.ausgabe, liste.fehler);
   std::size_t anzahl = 0;
@@ -94,7 +96,11 @@ TEST_F(ZorbelTest, Fehlerfaelle) {
     const std::string ordner = faelle + "/" + fall;
     befehlAusfuehren(dir.pfad(), "rm -rf ./* && cp -R '" + ordner + "/.' .");
     dateiSchreiben(dir.datei("umrechnungen.h"), "alt");
-    Lauf lauf = starten("--classes");
+    std::string befehl = dateiLesen(ordner + "/befehl");
+    befehl.erase(befehl.find_last_not_of('\n') + 1);
+    Lauf lauf;
+    lauf.code = befehlAusfuehren(dir.pfad(), "PATH='" + programme + "':$PATH " + befehl,
+                                 lauf.ausgabe, lauf.fehler);
     EXPECT_EQ(lauf.ausgabe, dateiLesen(ordner + "/ausgabe")) << fall;
     EXPECT_EQ(lauf.fehler, dateiLesen(ordner + "/fehler")) << fall;
     EXPECT_EQ(std::to_string(lauf.code) + "\n", dateiLesen(ordner + "/code")) << fall;

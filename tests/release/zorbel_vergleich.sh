@@ -62,6 +62,35 @@ vergleichen build-three "--check umrechnungen.conf 50001 50002 50003"
 vergleichen golden-beispiel ""
 vergleichen golden-beispiel "--class"
 vergleichen golden-beispiel "--units --classes"
+# The generator's golden folders through zorbel.exe: every option writes
+# its golden file.
+for ordner in "$QUELLE"/tests/generator/golden/*/; do
+  fall=golden-$(basename "$ordner")
+  for paar in --classes:umrechnungen.h --functions:umrechnungen.cpp \
+    --objects:umrechnung_liste_objekte_erstellen.cpp --units:einheiten.cpp; do
+    laufen wine "$fall" "${paar%%:*}"
+    cmp -s "$ARBEIT/wine/${paar#*:}" "$ordner/${paar#*:}"
+    ergebnis $? "$fall ${paar%%:*}: zorbel.exe does not write the golden ${paar#*:}"
+  done
+done
+# The generator's error cases through zorbel.exe: the command of the
+# folder's `befehl`, its output, messages and exit code.
+for ordner in "$QUELLE"/tests/generator/fehlerfaelle/*/; do
+  fall=$(basename "$ordner")
+  read -r programm argumente <"$ordner/befehl"
+  [ "$programm" = zorbel ] || continue
+  rm -rf "$ARBEIT/fall" && mkdir "$ARBEIT/fall" && cp -R "$ordner/." "$ARBEIT/fall"
+  (cd "$ARBEIT/fall" && eval "wine \"\$EXE\" $argumente" >../wine.aus 2>../wine.err
+    echo $? >../wine.code)
+  sed -i "s|^Benutzung: .* option|Benutzung: zorbel option|" "$ARBEIT/wine.err"
+  unterschied=""
+  cmp -s "$ARBEIT/wine.aus" "$ordner/ausgabe" || unterschied+=" ausgabe"
+  cmp -s "$ARBEIT/wine.err" "$ordner/fehler" || unterschied+=" fehler"
+  cmp -s "$ARBEIT/wine.code" "$ordner/code" || unterschied+=" code"
+  [ -z "$unterschied" ]
+  ergebnis $? "$fall: zorbel.exe differs in:$unterschied"
+done
+
 # Runs with the same option at once: each waits for a target that another
 # one holds while it replaces it, and none fails.
 mkdir -p "$ARBEIT/zugleich"

@@ -50,6 +50,8 @@ Build voll() {
               {"2", "", "m", "", "ft", "6.5617"},
               {"100", " ", GRAD_C, " ", "K", "373.1500"},
               {"1", " ", "m", " ", "kg", KEIN_ERGEBNIS},
+              // Rounds to DBL_MAX, through "m": still in range.
+              {"1.7976931348623157e308", " ", ANGSTROEM, " ", ANGSTROEM, "1.80e+308"},
           }};
 }
 
@@ -115,16 +117,42 @@ Build beta() {
               {"1", "k", "m", "k", "ft", "3.2808"},
               {"-40", " ", GRAD_C, " ", GRAD_F, "-4.00e+01"},
               {"0.5", "", "m", "", "m", "0.5000"},
+              {"1", "M", "m", "m", "m", "1.00e+09"},
               {"1", " ", "ft", " ", "in", KEIN_ERGEBNIS},
               {"0", " ", "K", " ", GRAD_F, KEIN_ERGEBNIS},
               {"1", " ", "ft", " ", "ft", KEIN_ERGEBNIS},
           }};
 }
 
+// Prefixes below 1, whose factors a run-time library's power function may
+// round wrongly: asked of every build that lists both units.
+const Beispiel KLEINE_VORSAETZE[] = {
+    {"1", " ", "kg", "\xB5", "g", "1.00e+09"},
+    {"1", " ", "Pa", "m", "bar", "0.0100"},
+    {"1", " ", "oz", "c", "kg", "2.8350"},
+    {"1", " ", "psi", "p", "bar", "6.90e+10"},
+};
+
+bool enthaelt(const Einheiten &einheiten, const char *einheit) {
+  for (const std::string &e : einheiten)
+    if (e == einheit)
+      return true;
+  return false;
+}
+
+Build mitKleinenVorsaetzen(Build b) {
+  for (const Beispiel &f : KLEINE_VORSAETZE)
+    if (enthaelt(b.anfangs, f.quellEinheit) && enthaelt(b.anfangs, f.zielEinheit))
+      b.beispiele.push_back(f);
+  return b;
+}
+
 } // namespace
 
 const std::vector<Build> &builds() {
-  static const std::vector<Build> alle = {voll(), sieben(), drei(), beta()};
+  static const std::vector<Build> alle = {mitKleinenVorsaetzen(voll()),
+                                          mitKleinenVorsaetzen(sieben()),
+                                          mitKleinenVorsaetzen(drei()), beta()};
   return alle;
 }
 

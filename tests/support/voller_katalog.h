@@ -22,9 +22,9 @@ struct Erwartung {
   Formel formel;
 };
 
-inline long double p10(int n) {
-  return std::pow(10.0, n);
-}
+// As in the definition files, with constant arguments: the compiler folds
+// them into the correctly rounded powers, on every platform.
+#define P10(n) std::pow(10.0, n)
 
 #define F(ausdruck) [](long double basis) -> long double { return ausdruck; }
 
@@ -33,8 +33,8 @@ inline long double p10(int n) {
 const Erwartung KATALOG[] = {
     {"FeetToMeter", 50006, "ft", "m", 1, F(basis * 0.3048)},
     {"MeterToFeet", 50006, "m", "ft", 1, F(basis / 0.3048)},
-    {"AngstroemToMeter", 50006, "\xC5", "m", 1, F(p10(-10) * basis)},
-    {"MeterToAngstroem", 50006, "m", "\xC5", 1, F(p10(10) * basis)},
+    {"AngstroemToMeter", 50006, "\xC5", "m", 1, F(P10(-10) * basis)},
+    {"MeterToAngstroem", 50006, "m", "\xC5", 1, F(P10(10) * basis)},
     {"InchToMeter", 50006, "in", "m", 1, F(basis * 0.0254)},
     {"MeterToInch", 50006, "m", "in", 1, F(basis / 0.0254)},
     {"YardToMeter", 50006, "yd", "m", 1, F(basis * 0.9144)},
@@ -67,10 +67,10 @@ const Erwartung KATALOG[] = {
     {"KilogrammToGramm", 50004, "kg", "g", 1, F(basis * 1000)},
     {"KilogrammToTonne", 50004, "kg", "t", 1, F(basis / 1000)},
     {"TonneToKilogramm", 50004, "t", "kg", 1, F(basis * 1000)},
-    {"AMEToKilogramm", 50004, "u", "kg", 1, F((basis * 1.6605655) * p10(-27))},
-    {"KilogrammToAME", 50004, "kg", "u", 1, F((basis / 1.6605655) * p10(27))},
-    {"OunceToKilogramm", 50004, "oz", "kg", 1, F((basis * 28.3495) * p10(-3))},
-    {"KilogrammToOunce", 50004, "kg", "oz", 1, F((basis / 28.3495) * p10(3))},
+    {"AMEToKilogramm", 50004, "u", "kg", 1, F((basis * 1.6605655) * P10(-27))},
+    {"KilogrammToAME", 50004, "kg", "u", 1, F((basis / 1.6605655) * P10(27))},
+    {"OunceToKilogramm", 50004, "oz", "kg", 1, F((basis * 28.3495) * P10(-3))},
+    {"KilogrammToOunce", 50004, "kg", "oz", 1, F((basis / 28.3495) * P10(3))},
     {"PoundToKilogramm", 50004, "lb", "kg", 1, F(basis * 0.45359237)},
     {"KilogrammToPound", 50004, "kg", "lb", 1, F(basis / 0.45359237)},
     {"QuadratmeterToAr", 50002, "m\xB2", "a", 2, F(basis / 100)},
