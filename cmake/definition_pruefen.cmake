@@ -1,14 +1,14 @@
 # Checks a definition file before anything is generated from it, with
-# zorbel's own reader (`zorbel --check`): every entry must give sources that
-# compile, and every quantity code ("T") must be one of the build's "&Größe"
-# commands (the IDM_ ids of its build.h other than "Alles"), else its units
-# would show only under "Alles". Builds with fixed unit tables read no code
-# and accept any. zorbel names the file, the line and the entry of each
-# fault; the check then stops the build.
+# definitionspruefer (zorbel's own reader): every entry must give sources
+# that compile, and every quantity code ("T") must be one of the build's
+# "&Größe" commands (the IDM_ ids of its build.h other than "Alles"), else its
+# units would show only under "Alles". Builds with fixed unit tables read no
+# code and accept any. The check names the file, the line and the entry of
+# each fault and then stops the build.
 #
 # Run by the build before zorbel generates, or alone:
-#   cmake -DZORBEL=<zorbel> -DDEFINITION=<file> -DBUILD_H=<converter/builds/NAME/build.h>
-#     -P definition_pruefen.cmake
+#   cmake -DPRUEFER=<definitionspruefer> -DDEFINITION=<file>
+#     -DBUILD_H=<converter/builds/NAME/build.h> -P definition_pruefen.cmake
 cmake_policy(VERSION 3.16)
 
 # The quantity codes of the build's menu; empty for fixed unit tables.
@@ -29,7 +29,7 @@ endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE AND DEFINITION)
   menue_codes(${BUILD_H} codes)
-  execute_process(COMMAND ${ZORBEL} --check ${DEFINITION} ${codes}
+  execute_process(COMMAND ${PRUEFER} ${DEFINITION} ${codes}
     RESULT_VARIABLE ergebnis OUTPUT_QUIET)
   if(NOT ergebnis EQUAL 0)
     message(FATAL_ERROR "${DEFINITION} cannot be built (see above)")

@@ -21,12 +21,13 @@ std::vector<Element> mitGroessenbox(const Masse &m) {
                3 * m.by / 2, false, nullptr});
   e.push_back({ID_AUSGABE, "EDIT", nullptr, WS_EX_CLIENTEDGE, 0, m.bx + 227, m.by + 60, m.sx / 7,
                3 * m.by / 2, false, nullptr});
-  e.push_back({ID_OK, "BUTTON", nullptr, 0, BS_GROUPBOX, 15 * m.bx, 185, 20 * m.bx, 7 * m.by / 4,
-               true, "OK"});
+  // The buttons start as group boxes with the empty text.
   e.push_back(
-      {ID_RAHMEN_EINGABE, "BUTTON", nullptr, 0, BS_GROUPBOX, 10, 50, 170, 100, false, "Eingabe"});
+      {ID_OK, "BUTTON", "", 0, BS_GROUPBOX, 15 * m.bx, 185, 20 * m.bx, 7 * m.by / 4, true, "OK"});
   e.push_back(
-      {ID_RAHMEN_AUSGABE, "BUTTON", nullptr, 0, BS_GROUPBOX, 225, 50, 170, 100, false, "Ausgabe"});
+      {ID_RAHMEN_EINGABE, "BUTTON", "", 0, BS_GROUPBOX, 10, 50, 170, 100, false, "Eingabe"});
+  e.push_back(
+      {ID_RAHMEN_AUSGABE, "BUTTON", "", 0, BS_GROUPBOX, 225, 50, 170, 100, false, "Ausgabe"});
   return e;
 }
 
@@ -56,8 +57,8 @@ std::vector<Element> fensterElemente(const Masse &m) {
   // A frame whose top line runs just below the menu.
   const int r = einstellung::RAHMEN_OBEN;
   if (r > 0)
-    e.push_back({ID_RAHMEN_OBEN, "BUTTON", einstellung::GROESSENBOX ? nullptr : "", 0, BS_GROUPBOX,
-                 -10, -(m.by / 2), r, r, false, nullptr});
+    e.push_back(
+        {ID_RAHMEN_OBEN, "BUTTON", "", 0, BS_GROUPBOX, -10, -(m.by / 2), r, r, false, nullptr});
   return e;
 }
 

@@ -97,7 +97,6 @@ LRESULT beiErstellen(HWND hwnd, LPARAM lParam) {
 
 // A unit box from the fixed tables: lengths, temperatures, or both.
 void festeEinheitenFuellen(int id, int befehl) {
-  SendMessageA(element(id), CB_RESETCONTENT, 0, 0);
   if (befehl != IDM_TEMPERATUREN)
     tabelleHinzufuegen(id, unitsStrecken);
   if (befehl != IDM_STRECKEN)
@@ -124,6 +123,9 @@ void einheitenLesen(Umrechnung_Liste &liste, int befehl, std::list<const char *>
 
 void einheitenboxenFuellen(Umrechnung_Liste &liste, int befehl) {
   if constexpr (einstellung::FESTE_EINHEITEN) {
+    // Both boxes emptied first, then filled one after the other.
+    SendMessageA(element(ID_QUELL_EINHEIT), CB_RESETCONTENT, 0, 0);
+    SendMessageA(element(ID_ZIEL_EINHEIT), CB_RESETCONTENT, 0, 0);
     festeEinheitenFuellen(ID_QUELL_EINHEIT, befehl);
     festeEinheitenFuellen(ID_ZIEL_EINHEIT, befehl);
   } else {

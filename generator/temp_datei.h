@@ -1,9 +1,13 @@
 // A new file beside a target file, created exclusively under a name of its
-// own: it never follows, reuses or truncates anything already there, and
-// gets the permissions any newly created file would get. Once complete it is
-// flushed to the disk and renamed over the target, so that the target is
-// always either the old file or the whole new one. Otherwise it is removed,
-// also when a signal ends the program while the file exists.
+// own: it never follows, reuses or truncates anything already there. Once
+// complete it is flushed to the disk and renamed over the target, so that
+// the target is always either the old file or the whole new one. Otherwise
+// it is removed, also when a signal ends the program while the file exists.
+// What opening and truncating the target would give holds too: a target
+// that the user may not open for writing is not replaced, a symbolic link
+// passes the new content to the file it finally names (the new file stands
+// beside that one), and the new file keeps the permission bits of the one
+// it replaces; a new target gets those of any new file.
 #ifndef ZORBEL_TEMP_DATEI_H
 #define ZORBEL_TEMP_DATEI_H
 
@@ -18,9 +22,8 @@ public:
   TempDatei(const TempDatei &) = delete;
   TempDatei &operator=(const TempDatei &) = delete;
 
-  // False when no file could be created.
+  // False when no file could be created, or the target may not be replaced.
   bool erstellt() const { return deskriptor >= 0; }
-  const std::string &name() const { return tempName; }
 
   // Writes every byte; false on any failure.
   bool schreiben(const char *daten, std::size_t laenge);

@@ -27,7 +27,7 @@ cross_konfigurieren() {
 }
 
 cross_bauen() {
-  host_bauen zorbel
+  host_bauen zorbel definitionspruefer
   cross_konfigurieren build/win
   bauen build/win "$@"
 }

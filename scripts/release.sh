@@ -12,7 +12,7 @@ source scripts/setup.sh
 pakete_installieren
 source scripts/bauen.sh
 
-host_bauen zorbel
+host_bauen zorbel definitionspruefer
 mkdir -p "$ZIEL"
 cross_konfigurieren "$BAU" -DBUILD_TESTING=OFF -DVELMORA_PAKET_VERZEICHNIS="$(cd "$ZIEL" && pwd)"
 bauen "$BAU" paket

@@ -6,7 +6,9 @@
 //   eexist    the first two names tried are taken (EEXIST)
 //   pflanzen  a hard link to "fremd" appears at the first name tried,
 //             between the choice of the name and its opening
+//   signal    SIGTERM arrives the moment the file has been created
 #include <cerrno>
+#include <csignal>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -44,8 +46,11 @@ int oeffnen(const char *pfad, int flags, mode_t rechte) {
       link("fremd", pfad);
   }
   int d = echt<int (*)(const char *, int, ...)>("open")(pfad, flags, rechte);
-  if (d >= 0 && istTemp(pfad))
+  if (d >= 0 && istTemp(pfad)) {
     tempDeskriptor = d;
+    if (modus("signal"))
+      raise(SIGTERM);
+  }
   return d;
 }
 
