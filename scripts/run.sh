@@ -8,11 +8,21 @@
 # Usage: scripts/run.sh [BUILD], a folder under converter/builds
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BUILD=${1:-full}
-if [ ! -f "converter/builds/$BUILD/build.h" ]; then
-  echo "Unknown build '$BUILD': choose one of" $(ls converter/builds) >&2
+# The builds: the folders under converter/builds with a build.h.
+BUILDS=()
+for definition in converter/builds/*/build.h; do
+  ordner=${definition%/build.h}
+  BUILDS+=("${ordner##*/}")
+done
+benutzung() {
+  echo "usage: scripts/run.sh [BUILD], BUILD one of: ${BUILDS[*]}" >&2
   exit 2
-fi
+}
+[ $# -le 1 ] || benutzung
+BUILD=${1-full}
+gefunden=""
+for name in "${BUILDS[@]}"; do [ "$BUILD" = "$name" ] && gefunden=1; done
+[ -n "$gefunden" ] || { echo "Unknown build '$BUILD'" >&2; benutzung; }
 source scripts/setup.sh
 pakete_installieren
 source scripts/wine-umgebung.sh

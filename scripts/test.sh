@@ -19,12 +19,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 STUFEN="unit asan wine release fuzz"
-GEWAEHLT=${*:-$STUFEN}
-for stufe in $GEWAEHLT; do
-  case " $STUFEN " in
-  *" $stufe "*) ;;
-  *) echo "usage: scripts/test.sh [${STUFEN// /|}]" >&2; exit 2 ;;
-  esac
+[ $# -gt 0 ] || set -- $STUFEN
+# Each argument one stage name exactly: an empty or blank one is no stage.
+for stufe in "$@"; do
+  bekannt=""
+  for name in $STUFEN; do [ "$stufe" = "$name" ] && bekannt=1; done
+  [ -n "$bekannt" ] || { echo "usage: scripts/test.sh [${STUFEN// /|} ...]" >&2; exit 2; }
 done
 source scripts/setup.sh
 pakete_installieren
@@ -86,8 +86,11 @@ stufe_fuzz() {
   tests_laufen build/fuzz fuzz
 }
 
-for stufe in $GEWAEHLT; do
+GELAUFEN=0
+for stufe in "$@"; do
   echo "== Stage $stufe"
   "stufe_$stufe"
+  GELAUFEN=$((GELAUFEN + 1))
 done
+[ "$GELAUFEN" -gt 0 ] && [ "$BESTANDEN" -gt 0 ] || { echo "no test ran"; exit 1; }
 echo "all tests: $BESTANDEN passed, 0 failed"

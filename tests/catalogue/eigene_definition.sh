@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A definition file of one's own (VELMORA_CONF), as a user gives it:
 # - a relative path is taken from the source tree, whatever the current
-#   directory; a directory is refused when the build is configured;
+#   directory; a directory, or a path with ';', is refused when the build
+#   is configured;
 # - editing the file after configuring is checked by the next build, with
 #   zorbel's own reader: a bad code behind a line that ends in a backslash
 #   and a NUL byte stops the build, naming the file, the line and the entry;
@@ -25,6 +26,10 @@ rm -rf "$ARBEIT/bau"
 konfigurieren docs
 [ $? -ne 0 ] && grep -q "is a directory" "$ARBEIT/aus"
 ergebnis $? "a directory as VELMORA_CONF is refused"
+rm -rf "$ARBEIT/bau"
+konfigurieren "docs/licht;jahr.conf"
+[ $? -ne 0 ] && grep -q "holds a ';'" "$ARBEIT/aus"
+ergebnis $? "a VELMORA_CONF with ';' is refused: $(grep -m 2 -i error "$ARBEIT/aus")"
 
 cp "$DEFINITION" "$ARBEIT/gesichert"
 zeilen=$(wc -l <"$DEFINITION")
