@@ -16,11 +16,16 @@ const char KLASSE[] = "Velmora";
 // The caption of the messages; the main window's is the build's own.
 const char TITEL[] = "Velmora";
 
-// The quantity box's entries. Code page 1252 bytes in octal: "\344" is the
-// a umlaut.
-const char *const GROESSEN[] = {"Alles",  "Druck",        "Fl\344chen", "Kraft",
-                                "Massen", "Temperaturen", "Strecken",   "Zeit"};
+// The quantity box's entries, where the build has the box.
+#if VELMORA_GROESSENBOX
+const char *const GROESSEN[] = {VELMORA_GROESSEN_NAMEN};
+#else
+const char *const GROESSEN[] = {nullptr};
+#endif
 const int GROESSEN_ANZAHL = sizeof GROESSEN / sizeof GROESSEN[0];
+static_assert(!einstellung::GROESSENBOX ||
+                  GROESSEN_ANZAHL == VELMORA_LETZTE_GROESSE - IDM_ALLES + 1,
+              "VELMORA_GROESSEN_NAMEN: one entry for each quantity command");
 
 // The fixed unit tables: unitsQuell and unitsZiel, every label of the
 // catalogue, written by zorbel, and the labels of each quantity.
@@ -37,13 +42,12 @@ const int ANFRAGE_TEXTE = 5;
 // Everything the window procedure keeps between messages.
 struct Fenster {
   HWND element[ELEMENTE_HOECHSTENS + 1]; // by control id
-  int bx, by;
   int markierteGroesse;
   char *anfrage[ANFRAGE_TEXTE];
   HINSTANCE instanz;
 };
 
-Fenster fenster = {{}, 0, 0, IDM_ALLES, {}, nullptr};
+Fenster fenster = {{}, IDM_ALLES, {}, nullptr};
 
 HWND element(int id) {
   return fenster.element[id];
@@ -82,9 +86,7 @@ void einheitenAnfangs(HWND hwnd) {
 
 LRESULT beiErstellen(HWND hwnd, LPARAM lParam) {
   LONG einheiten = GetDialogBaseUnits();
-  fenster.bx = LOWORD(einheiten);
-  fenster.by = HIWORD(einheiten);
-  const Masse masse = {fenster.bx, fenster.by, GetSystemMetrics(SM_CXVSCROLL),
+  const Masse masse = {LOWORD(einheiten), HIWORD(einheiten), GetSystemMetrics(SM_CXVSCROLL),
                        GetSystemMetrics(SM_CXSCREEN)};
   elementeErstellen(hwnd, masse, fenster.element);
   boxenFuellen();
@@ -116,7 +118,6 @@ void einheitenLesen(Umrechnung_Liste &liste, int befehl, std::list<const char *>
 #if VELMORA_KETTEN
   liste.einheitenListen(befehl == IDM_ALLES ? 0 : befehl, quell, ziel);
 #else
-  static_assert(einstellung::FESTE_EINHEITEN, "a list without chains has no label lists");
   (void)liste, (void)befehl, (void)quell, (void)ziel;
 #endif
 }

@@ -5,7 +5,7 @@
 #ifndef VELMORA_UMRECHNUNG_H
 #define VELMORA_UMRECHNUNG_H
 
-#include "build.h"
+#include "einstellungen.h"
 
 #include <cmath>
 #include <limits>

@@ -2,9 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <iostream>
 
-AusgabeDatei::AusgabeDatei(const char *zielName) : zielName(zielName), datei(zielName) {
+AusgabeDatei::AusgabeDatei(const char *zielName) : datei(zielName) {
   puffer.reserve(PUFFER_GROESSE + 4096);
 }
 
@@ -48,19 +47,11 @@ AusgabeDatei &AusgabeDatei::operator<<(int zahl) {
   return *this;
 }
 
-void AusgabeDatei::melden(const char *was) const {
-  std::cerr << "Ausgabedatei " << zielName << " konnte nicht " << was << " werden!\n";
-}
-
-bool AusgabeDatei::abschliessen() {
-  if (!datei.erstellt()) {
-    melden("erstellt");
-    return false;
-  }
+Abschluss AusgabeDatei::abschliessen() {
+  if (!datei.erstellt())
+    return Abschluss::NICHT_ERSTELLT;
   pufferLeeren();
-  if (fehler || !datei.ersetzeZiel()) {
-    melden("geschrieben");
-    return false;
-  }
-  return true;
+  if (fehler || !datei.ersetzeZiel())
+    return Abschluss::NICHT_GESCHRIEBEN;
+  return Abschluss::GESCHRIEBEN;
 }

@@ -9,6 +9,9 @@
 
 #include <string>
 
+// How writing a generated file ended.
+enum class Abschluss { GESCHRIEBEN, NICHT_ERSTELLT, NICHT_GESCHRIEBEN };
+
 class AusgabeDatei {
 public:
   explicit AusgabeDatei(const char *zielName);
@@ -19,18 +22,15 @@ public:
   AusgabeDatei &operator<<(const std::string &text);
   AusgabeDatei &operator<<(int zahl);
 
-  // Replaces the target with the file. Reports a failure on standard error
-  // and returns false; the target is then left as it was.
-  bool abschliessen();
+  // Replaces the target with the file; on failure the target is left as it
+  // was.
+  Abschluss abschliessen();
 
 private:
   static const std::size_t PUFFER_GROESSE = 1 << 16;
 
   void schreiben(const char *text, std::size_t laenge);
   void pufferLeeren();
-  void melden(const char *was) const;
-
-  std::string zielName;
   TempDatei datei;
   std::string puffer;
   bool fehler = false;

@@ -1,8 +1,6 @@
 #include "ausgabe_datei.h"
 #include "generatoren.h"
 
-#include <iostream>
-
 void dateiKopfSchreiben(AusgabeDatei &datei, const char *kommentar, const char *dateiName) {
   datei << kommentar << dateiName << "\n\n"
         << "// ACHTUNG!\n"
@@ -10,9 +8,4 @@ void dateiKopfSchreiben(AusgabeDatei &datei, const char *kommentar, const char *
            "// Alle \xC4nderungen gehen beim n\xE4"
            "chsten Generatordurchlauf verloren!\n"
         << "\n\n";
-}
-
-bool fortschrittAbschliessen(bool erfolgreich) {
-  std::cout << (erfolgreich ? " fertig.\n" : " fehlgeschlagen.\n");
-  return erfolgreich;
 }

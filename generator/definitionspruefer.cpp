@@ -5,7 +5,7 @@
 // is named on standard error as "FILE:LINE: entry CLASS ..."; the exit code
 // is 0 when there is none, 1 otherwise or on wrong arguments.
 #include "definition_pruefen.h"
-#include "konfiguration_lesen.h"
+#include "meldungen.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -44,7 +44,7 @@ int main(int argc, char **argv) {
   }
   ConfigListe liste;
   ZeilenListe zeilen;
-  if (!konfigurationLesen(argv[1], liste, zeilen))
+  if (!konfigurationLesenUndMelden(argv[1], liste, &zeilen))
     return 1;
   const std::vector<std::string> befunde = definitionPruefen(argv[1], liste, zeilen, codes);
   for (const std::string &befund : befunde)

@@ -2,7 +2,6 @@
 #include "generatoren.h"
 
 #include <algorithm>
-#include <iostream>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -39,8 +38,7 @@ void feldSchreiben(AusgabeDatei &datei, const char *name, const Bezeichnungen &l
 
 } // namespace
 
-bool einheitenlisteErstellen(const char *dateiName, const ConfigListe &liste) {
-  std::cout << "Erstellen der Einheitenliste ...";
+Abschluss einheitenlisteErstellen(const char *dateiName, const ConfigListe &liste) {
   Bezeichnungen alleQuell, alleZiel;
   for (const ConfigEintrag &e : liste) {
     alleQuell.push_back(&e.quellBez);
@@ -56,5 +54,5 @@ bool einheitenlisteErstellen(const char *dateiName, const ConfigListe &liste) {
         << "// ist nicht einzeln kompilierbar!\n\n";
   feldSchreiben(datei, "unitsQuell", quell);
   feldSchreiben(datei, "unitsZiel", ziel);
-  return fortschrittAbschliessen(datei.abschliessen());
+  return datei.abschliessen();
 }

@@ -2,7 +2,6 @@
 #include "generatoren.h"
 #include "optionen.h"
 
-#include <iostream>
 
 namespace {
 
@@ -16,12 +15,11 @@ void funktionSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {
 
 } // namespace
 
-bool funktionenErstellen(const char *dateiName, const ConfigListe &liste) {
-  std::cout << "Erstellen der Funktionsdefinitionen ...";
+Abschluss funktionenErstellen(const char *dateiName, const ConfigListe &liste) {
   AusgabeDatei datei(dateiName);
   dateiKopfSchreiben(datei, "// ", dateiName);
   datei << "#include \"" << KLASSEN_DATEI << "\"\n\n\n";
   for (const ConfigEintrag &eintrag : liste)
     funktionSchreiben(datei, eintrag);
-  return fortschrittAbschliessen(datei.abschliessen());
+  return datei.abschliessen();
 }

@@ -1,21 +1,17 @@
-// The four writers of generated files. Each prints its progress line,
-// writes its file from the entry list and reports whether that succeeded.
+// The four writers of generated files. Each writes its file from the entry
+// list and returns how that ended; the caller reports it.
 #ifndef ZORBEL_GENERATOREN_H
 #define ZORBEL_GENERATOREN_H
 
+#include "ausgabe_datei.h"
 #include "config_eintrag.h"
 
-class AusgabeDatei;
-
-bool klassenErstellen(const char *dateiName, const ConfigListe &liste);
-bool funktionenErstellen(const char *dateiName, const ConfigListe &liste);
-bool objektlisteErstellen(const char *dateiName, const ConfigListe &liste);
-bool einheitenlisteErstellen(const char *dateiName, const ConfigListe &liste);
+Abschluss klassenErstellen(const char *dateiName, const ConfigListe &liste);
+Abschluss funktionenErstellen(const char *dateiName, const ConfigListe &liste);
+Abschluss objektlisteErstellen(const char *dateiName, const ConfigListe &liste);
+Abschluss einheitenlisteErstellen(const char *dateiName, const ConfigListe &liste);
 
 // The head every generated file starts with; `kommentar` opens its first line.
 void dateiKopfSchreiben(AusgabeDatei &datei, const char *kommentar, const char *dateiName);
-
-// Writes the closing word of a writer's progress line.
-bool fortschrittAbschliessen(bool erfolgreich);
 
 #endif

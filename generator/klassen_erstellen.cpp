@@ -1,7 +1,6 @@
 #include "ausgabe_datei.h"
 #include "generatoren.h"
 
-#include <iostream>
 
 namespace {
 
@@ -27,8 +26,7 @@ void klasseSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {
 
 } // namespace
 
-bool klassenErstellen(const char *dateiName, const ConfigListe &liste) {
-  std::cout << "Erzeuge Klassendefinitionen ...";
+Abschluss klassenErstellen(const char *dateiName, const ConfigListe &liste) {
   AusgabeDatei datei(dateiName);
   dateiKopfSchreiben(datei, "//  ", dateiName);
   datei << "#ifndef H_UMRECHNUNGEN\n"
@@ -37,5 +35,5 @@ bool klassenErstellen(const char *dateiName, const ConfigListe &liste) {
   for (const ConfigEintrag &eintrag : liste)
     klasseSchreiben(datei, eintrag);
   datei << "#endif\n";
-  return fortschrittAbschliessen(datei.abschliessen());
+  return datei.abschliessen();
 }

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
 #include <sys/stat.h>
 #include <utility>
 
@@ -168,70 +167,24 @@ Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, ZeilenListe *zeile
 
 namespace {
 
-// The messages of a reading that did not reach the end of the file.
-void fehlerMelden(const char *dateiName, const Lesung &lesung) {
-  switch (lesung.art) {
-  case Lesung::LESEFEHLER:
-    std::cerr << "Konfigurationsdatei " << dateiName << " konnte nicht gelesen werden!\n";
-    break;
-  case Lesung::ZU_LANG:
-    std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
-              << "Zeile zu lang (Zeile:" << lesung.zeile << "): mehr als "
-              << ZeilenLeser::MAX_ZEILENLAENGE << " Zeichen!\n";
-    break;
-  case Lesung::FEHLERHAFT:
-    std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
-              << "Fehlerhafte Zeile (Zeile:" << lesung.zeile << "):\n";
-    std::cerr.write(lesung.text.data(), static_cast<std::streamsize>(lesung.text.size()));
-    std::cerr << '\n';
-    break;
-  case Lesung::GELESEN:
-    break;
-  }
-  std::cerr << std::flush;
-}
-
 // Windows refuses to open a directory that POSIX opens and then fails to
-// read: the same message on both.
+// read: the same answer on both.
 bool istVerzeichnis(const char *dateiName) {
   struct stat status;
   return stat(dateiName, &status) == 0 && (status.st_mode & S_IFMT) == S_IFDIR;
 }
 
-bool lesen(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
-  std::cout << "Lese die Konfigurationsdatei " << dateiName << std::endl;
-  std::FILE *datei = std::fopen(dateiName, "rb");
-  if (!datei && istVerzeichnis(dateiName)) {
-    Lesung lesung;
-    lesung.art = Lesung::LESEFEHLER;
-    fehlerMelden(dateiName, lesung);
-    return false;
-  }
-  if (!datei) {
-    std::cerr << "Konfigurationsdatei " << dateiName << " konnte nicht "
-              << "ge\xF6"
-                 "ffnet werden!\n";
-    return false;
-  }
-  ZeilenLeser leser(datei);
-  Lesung lesung = eintraegeLesen(leser, liste, zeilen);
-  std::fclose(datei);
-  fehlerMelden(dateiName, lesung);
-  bool gelesen = lesung.art == Lesung::GELESEN;
-  if (gelesen)
-    std::cout << liste.size()
-              << " Eintr\x84"
-                 "ge gelesen."
-              << std::endl;
-  return gelesen;
-}
-
 } // namespace
 
-bool konfigurationLesen(const char *dateiName, ConfigListe &liste) {
-  return lesen(dateiName, liste, nullptr);
-}
-
-bool konfigurationLesen(const char *dateiName, ConfigListe &liste, ZeilenListe &zeilen) {
-  return lesen(dateiName, liste, &zeilen);
+Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
+  Lesung lesung;
+  std::FILE *datei = std::fopen(dateiName, "rb");
+  if (!datei) {
+    lesung.art = istVerzeichnis(dateiName) ? Lesung::LESEFEHLER : Lesung::NICHT_GEOEFFNET;
+    return lesung;
+  }
+  ZeilenLeser leser(datei);
+  lesung = eintraegeLesen(leser, liste, zeilen);
+  std::fclose(datei);
+  return lesung;
 }

@@ -8,11 +8,6 @@
 #include <string>
 #include <vector>
 
-// Appends every complete entry of the file to `liste`. Progress goes to
-// standard output, errors to standard error. Returns false when the file
-// cannot be opened, holds a malformed line or a line that is too long.
-bool konfigurationLesen(const char *dateiName, ConfigListe &liste);
-
 // The lines that gave a complete entry its class name, code, statement and
 // labels, counted from 1, for messages that point into the file.
 struct EintragsZeilen {
@@ -21,19 +16,20 @@ struct EintragsZeilen {
 };
 typedef std::vector<EintragsZeilen> ZeilenListe;
 
-// As above; `zeilen` gets one record per entry of `liste`, in its order.
-bool konfigurationLesen(const char *dateiName, ConfigListe &liste, ZeilenListe &zeilen);
-
 // What reading found: the whole file, or the first fault and its line.
 struct Lesung {
-  enum Art { GELESEN, LESEFEHLER, ZU_LANG, FEHLERHAFT };
+  enum Art { GELESEN, NICHT_GEOEFFNET, LESEFEHLER, ZU_LANG, FEHLERHAFT };
   Art art = GELESEN;
   unsigned long zeile = 0; // lines read, the faulty one included
   std::string text;        // the malformed line
 };
 
-// The reading itself, which reports nothing: appends every complete entry
-// of `leser` to `liste` (and its lines to `zeilen`, if given).
+// Appends every complete entry of the file to `liste` (and its lines to
+// `zeilen`, if given) and returns what happened; it reports nothing.
+Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste,
+                          ZeilenListe *zeilen = nullptr);
+
+// The same from a line reader, over a file or memory.
 Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, ZeilenListe *zeilen = nullptr);
 
 // Reads a decimal integer the way number fields are read: leading white

@@ -1,10 +1,8 @@
 #include "ausgabe_datei.h"
 #include "generatoren.h"
 
-#include <iostream>
 
-bool objektlisteErstellen(const char *dateiName, const ConfigListe &liste) {
-  std::cout << "Erstellen der Objektliste ...";
+Abschluss objektlisteErstellen(const char *dateiName, const ConfigListe &liste) {
   AusgabeDatei datei(dateiName);
   dateiKopfSchreiben(datei, "// ", dateiName);
   datei << "// Diese Datei wird von der Datei umrechnung_liste.cpp eingebunden.\n"
@@ -16,5 +14,5 @@ bool objektlisteErstellen(const char *dateiName, const ConfigListe &liste) {
   for (const ConfigEintrag &e : liste)
     datei << "  liste.push_back(temp = new " << e.klassenName << "(" << e.typNummer << "));\n";
   datei << "\n}\n\n";
-  return fortschrittAbschliessen(datei.abschliessen());
+  return datei.abschliessen();
 }

@@ -7,10 +7,12 @@
 const char KLASSEN_DATEI[] = "umrechnungen.h";
 
 const Option OPTIONEN[] = {
-    {"--classes", KLASSEN_DATEI, klassenErstellen},
-    {"--functions", "umrechnungen.cpp", funktionenErstellen},
-    {"--objects", "umrechnung_liste_objekte_erstellen.cpp", objektlisteErstellen},
-    {"--units", "einheiten.cpp", einheitenlisteErstellen},
+    {"--classes", KLASSEN_DATEI, "Erzeuge Klassendefinitionen ...", klassenErstellen},
+    {"--functions", "umrechnungen.cpp", "Erstellen der Funktionsdefinitionen ...",
+     funktionenErstellen},
+    {"--objects", "umrechnung_liste_objekte_erstellen.cpp", "Erstellen der Objektliste ...",
+     objektlisteErstellen},
+    {"--units", "einheiten.cpp", "Erstellen der Einheitenliste ...", einheitenlisteErstellen},
 };
 
 const int OPTIONEN_ANZAHL = sizeof OPTIONEN / sizeof OPTIONEN[0];

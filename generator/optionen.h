@@ -3,12 +3,14 @@
 #ifndef ZORBEL_OPTIONEN_H
 #define ZORBEL_OPTIONEN_H
 
+#include "ausgabe_datei.h"
 #include "config_eintrag.h"
 
 struct Option {
   const char *name;
   const char *dateiName;
-  bool (*erstellen)(const char *dateiName, const ConfigListe &liste);
+  const char *fortschritt; // the writer's progress text
+  Abschluss (*erstellen)(const char *dateiName, const ConfigListe &liste);
 };
 
 extern const Option OPTIONEN[];

@@ -1,7 +1,7 @@
 // zorbel: writes one of the converter's generated source files from the
 // definition file "umrechnungen.conf" in the current directory.
 #include "benutzung.h"
-#include "konfiguration_lesen.h"
+#include "meldungen.h"
 #include "optionen.h"
 
 #include <cstdio>
@@ -36,9 +36,9 @@ int main(int argc, char **argv) {
     return 1;
   }
   ConfigListe liste;
-  if (!konfigurationLesen(DEFINITIONSDATEI, liste))
+  if (!konfigurationLesenUndMelden(DEFINITIONSDATEI, liste))
     return 1;
-  bool geschrieben = option->erstellen(option->dateiName, liste);
+  bool geschrieben = schreibenUndMelden(*option, liste);
   std::cout << std::flush;
   return geschrieben ? 0 : 1;
 }

@@ -9,8 +9,9 @@
 #            and the window tests, each group twice, in code page 1252 and
 #            936, all under Wine (build/win); the README's own-catalogue
 #            example (build/win-eigen)
-#   release  the package built twice and compared, then unpacked and used
-#            with a fresh Wine prefix; zorbel.exe against zorbel (build/win)
+#   release  the package, against one built afresh in another time zone;
+#            then unpacked and used with a fresh Wine prefix; zorbel.exe
+#            against zorbel (build/win)
 #   fuzz     the definition file reader for FUZZ_SEKUNDEN (30) s, each
 #            build's request path for FUZZ_UMRECHNEN_SEKUNDEN (10) s
 #            (build/fuzz, clang)

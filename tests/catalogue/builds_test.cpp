@@ -2,67 +2,31 @@
 // expectations. Compiled once per build, with the build's own conversion
 // interface and list; VELMORA_TEST_BUILD names the build.
 #include "erwartete_builds.h"
+#include "klassen_name.h"
 #include "umrechnung_liste.h"
-#include "voller_katalog.h"
 
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-const erwartet::Build &dieserBuild() {
-  const erwartet::Build *b = erwartet::build(VELMORA_TEST_BUILD);
-  if (!b)
-    std::abort();
-  return *b;
-}
-
-struct Klasse {
-  std::string name;
-  int typ;
+// This build's row; a build without one fails every test, naming what to add.
+class Build : public ::testing::Test {
+protected:
+  void SetUp() override {
+    b = erwartet::build(VELMORA_TEST_BUILD);
+    ASSERT_NE(b, nullptr) << erwartet::fehlendeErwartung(VELMORA_TEST_BUILD);
+  }
+  const erwartet::Build *b = nullptr;
 };
 
-// The first `anzahl` classes of the full catalogue with the build's codes.
-std::vector<Klasse> ausDemVollenKatalog(size_t anzahl, const std::map<int, int> &codes) {
-  std::vector<Klasse> klassen;
-  for (size_t i = 0; i < anzahl; ++i)
-    klassen.push_back({voll::KATALOG[i].klasse, codes.at(voll::KATALOG[i].typ)});
-  return klassen;
-}
-
-// Each build's classes in the order of its conversion list.
-std::vector<Klasse> erwarteteKlassen(const std::string &build) {
-  const size_t ALLE = sizeof voll::KATALOG / sizeof voll::KATALOG[0];
-  if (build == "full")
-    return ausDemVollenKatalog(ALLE, {{50001, 50001},
-                                      {50002, 50002},
-                                      {50003, 50003},
-                                      {50004, 50004},
-                                      {50005, 50005},
-                                      {50006, 50006},
-                                      {50007, 50007}});
-  if (build == "seven")
-    return ausDemVollenKatalog(ALLE, {{50006, 50001},
-                                      {50005, 50002},
-                                      {50004, 50003},
-                                      {50002, 50004},
-                                      {50007, 50005},
-                                      {50003, 50006},
-                                      {50001, 50007}});
-  if (build == "three")
-    return ausDemVollenKatalog(26, {{50006, 50001}, {50005, 50002}, {50004, 50003}});
-  std::vector<Klasse> beta = {{"MeterToMeter", 1}};
-  for (const Klasse &k : ausDemVollenKatalog(16, {{50006, 1}, {50005, 2}}))
-    beta.push_back(k);
-  return beta;
-}
-
-const voll::Erwartung *imVollenKatalog(const std::string &klasse) {
-  for (const voll::Erwartung &e : voll::KATALOG)
+const erwartet::Erwartung *imVollenKatalog(const std::string &klasse) {
+  for (const erwartet::Erwartung &e : erwartet::vollerKatalog())
     if (klasse == e.klasse)
       return &e;
   return nullptr;
@@ -74,17 +38,17 @@ long double berechnen(Umrechnung &u, long double basis) {
   return u.ergebnis;
 }
 
-TEST(Build, KlassenReihenfolgeUndCodes) {
+TEST_F(Build, KlassenReihenfolgeUndCodes) {
   Umrechnung_Liste liste;
-  std::vector<Klasse> erwartet = erwarteteKlassen(VELMORA_TEST_BUILD);
+  std::vector<erwartet::Klasse> erwartet = erwartet::klassen(*b);
   ASSERT_EQ(liste.liste.size(), erwartet.size());
   size_t i = 0;
   for (Umrechnung *u : liste.liste) {
-    const Klasse &k = erwartet[i++];
+    const erwartet::Klasse &k = erwartet[i++];
     SCOPED_TRACE(k.name);
-    EXPECT_EQ(voll::klassenName(*u), k.name);
+    EXPECT_EQ(klassenName(*u), k.name);
     EXPECT_EQ(u->typ, k.typ);
-    const voll::Erwartung *e = imVollenKatalog(k.name);
+    const erwartet::Erwartung *e = imVollenKatalog(k.name);
     if (!e) { // MeterToMeter copies the value
       EXPECT_STREQ(u->gibQuellBez(), "m");
       EXPECT_STREQ(u->gibZielBez(), "m");
@@ -96,19 +60,19 @@ TEST(Build, KlassenReihenfolgeUndCodes) {
 #if VELMORA_POTENZ
     EXPECT_EQ(u->gibPotenz(), e->potenz);
 #endif
-    for (long double basis : {0.0L, 1.0L, -3.5L, 1e-20L, 1e300L})
+    for (long double basis : {0.0L, 1.0L, -3.5L, 1234.5678L, 1e-20L, 1e300L})
       EXPECT_EQ(berechnen(*u, basis), e->formel(basis)) << static_cast<double>(basis);
   }
 }
 
 // A prefix enters with the unit's power where the build has one; otherwise
 // its plain factor, also for units that are areas in the full build.
-TEST(Build, FaktorDerVorsaetze) {
+TEST_F(Build, FaktorDerVorsaetze) {
   Umrechnung_Liste liste;
   for (Umrechnung *u : liste.liste) {
-    const voll::Erwartung *e = imVollenKatalog(voll::klassenName(*u));
+    const erwartet::Erwartung *e = imVollenKatalog(klassenName(*u));
     const int potenz = VELMORA_POTENZ && e ? e->potenz : 1;
-    SCOPED_TRACE(voll::klassenName(*u));
+    SCOPED_TRACE(klassenName(*u));
     const double kilo[] = {1e3, 1e6}, zenti[] = {1e-2, 1e-4}, exa[] = {1e18, 1e36};
     EXPECT_EQ(u->gibFaktor("k"), kilo[potenz - 1]);
     EXPECT_EQ(u->gibFaktor("c"), zenti[potenz - 1]);
@@ -120,24 +84,29 @@ TEST(Build, FaktorDerVorsaetze) {
 }
 
 #if VELMORA_KETTEN
-TEST(Build, EinheitenJeGroesse) {
+TEST_F(Build, EinheitenJeGroesse) {
   Umrechnung_Liste liste;
-  const erwartet::Build &b = dieserBuild();
-  const int alles = b.groessen.front().befehl;
-  for (const erwartet::Groessenbefehl &g : b.groessen) {
+  const int alles = b->groessen.front().befehl;
+  for (const erwartet::Groessenbefehl &g : b->groessen) {
     std::list<const char *> quell, ziel;
     liste.einheitenListen(g.befehl == alles ? 0 : g.befehl, quell, ziel);
     EXPECT_EQ(erwartet::Einheiten(quell.begin(), quell.end()), g.einheiten) << g.befehl;
     EXPECT_EQ(erwartet::Einheiten(ziel.begin(), ziel.end()), g.einheiten) << g.befehl;
   }
-  // Right after start the window lists "Alles".
-  EXPECT_EQ(b.anfangs, b.groessen.front().einheiten);
+  // Right after start the window lists "Alles"; no conversion carries the
+  // code of "Alles" itself or one of no command.
+  EXPECT_EQ(b->anfangs, b->groessen.front().einheiten);
+  for (int keiner : {alles, -1}) {
+    std::list<const char *> quell, ziel;
+    liste.einheitenListen(keiner, quell, ziel);
+    EXPECT_TRUE(quell.empty() && ziel.empty()) << keiner;
+  }
 }
 #endif
 
-TEST(Build, Beispiele) {
+TEST_F(Build, Beispiele) {
   Umrechnung_Liste liste;
-  for (const erwartet::Beispiel &f : dieserBuild().beispiele) {
+  for (const erwartet::Beispiel &f : b->beispiele) {
     const char *ausgabe = nullptr;
     bool ok = liste.umrechnen(f.eingabe, f.quellPraefix, f.quellEinheit, &ausgabe, f.zielPraefix,
                               f.zielEinheit);
@@ -150,7 +119,7 @@ TEST(Build, Beispiele) {
   }
 }
 
-TEST(Build, FehlendeTexte) {
+TEST_F(Build, FehlendeTexte) {
   Umrechnung_Liste liste;
   const char *ausgabe = nullptr;
   EXPECT_FALSE(liste.umrechnen(nullptr, " ", "m", &ausgabe, " ", "m"));
@@ -165,7 +134,7 @@ Umrechnung &meterToMeter(Umrechnung_Liste &liste) {
 
 // basis is read afresh from the input text whichever of value and prefix
 // is set last; neither alone computes it.
-TEST(Build, WertAlsText) {
+TEST_F(Build, WertAlsText) {
   Umrechnung_Liste liste;
   Umrechnung &u = meterToMeter(liste);
   u.setzeQuellPraefix("k");
@@ -191,7 +160,7 @@ TEST(Build, WertAlsText) {
 }
 
 // The formatting edges, through the conversion that copies the value.
-TEST(Build, FormatOhneKette) {
+TEST_F(Build, FormatOhneKette) {
   Umrechnung_Liste liste;
   const struct {
     const char *eingabe, *ausgabe;

@@ -1,4 +1,4 @@
-#include "erwartete_einheiten.h"
+#include "erwartete_builds.h"
 #include "umrechnung_liste.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +6,6 @@
 
 namespace {
 
-using erwartet::GRAD_C;
-using erwartet::GRAD_F;
 const char *const QM = erwartet::QUADRATMETER;
 const char AUSSERHALB[] = "Ergebnis au\xDF"
                           "erhalb des Zahlenbereichs";
@@ -26,33 +24,6 @@ protected:
   Umrechnung_Liste liste;
 };
 
-TEST_F(UmrechnenTest, DirektUndMitVorsatz) {
-  EXPECT_EQ(umrechnen("1", "k", "m", " ", "mile"), "0.6214");
-  EXPECT_EQ(umrechnen("1", "k", QM, " ", "ha"), "100.0000");
-  EXPECT_EQ(umrechnen("1", " ", "ha", "k", QM), "0.0100");
-  EXPECT_EQ(umrechnen("0", " ", GRAD_C, " ", GRAD_F), "32.0000");
-  EXPECT_EQ(umrechnen("-40", " ", GRAD_C, " ", GRAD_F), "-4.00e+01");
-  EXPECT_EQ(umrechnen("1", "G", "m", " ", "ft"), "3.28e+09");
-  EXPECT_EQ(umrechnen("0.001", " ", "m", " ", "ft"), "3.28e-03");
-  EXPECT_EQ(umrechnen("0.005", " ", "m", " ", "ft"), "0.0164");
-  EXPECT_EQ(umrechnen("1,5", " ", "m", " ", "ft"), "3.2808");
-  EXPECT_EQ(umrechnen("abc", " ", "m", " ", "ft"), "0.00e+00");
-  EXPECT_EQ(umrechnen("", " ", "m", " ", "ft"), "0.00e+00");
-  EXPECT_EQ(umrechnen("2", "", "m", "", "ft"), "6.5617");
-  EXPECT_EQ(umrechnen("1", "\xB5", "m", "n", "m\xB2"), "FEHLER");
-}
-
-TEST_F(UmrechnenTest, UeberEineZwischeneinheit) {
-  EXPECT_EQ(umrechnen("1", " ", "ft", " ", "in"), "12.0000");
-  EXPECT_EQ(umrechnen("0", " ", "K", " ", GRAD_F), "-4.60e+02");
-  EXPECT_EQ(umrechnen("1", " ", "m", " ", "m"), "1.0000");
-  // The source prefix enters with the first step's power, the target
-  // prefix with the second's; the intermediate unit carries none.
-  EXPECT_EQ(umrechnen("1", "k", "ft", "k", "in"), "12.0000");
-  EXPECT_EQ(umrechnen("1", "k", "ha", "k", "ac"), "2.4711");
-  EXPECT_EQ(umrechnen("1", "d", "Morgen", "c", "ac"), "61.7764");
-}
-
 TEST_F(UmrechnenTest, Formatgrenzen) {
   EXPECT_EQ(umrechnen("0.01", " ", "m", " ", "cm"), "FEHLER");
   EXPECT_EQ(umrechnen("1", " ", "kg", "k", "g"), "1.0000");
@@ -60,7 +31,6 @@ TEST_F(UmrechnenTest, Formatgrenzen) {
   EXPECT_EQ(umrechnen("10", " ", "g", " ", "kg"), "0.0100");
   EXPECT_EQ(umrechnen("999999999", " ", "kg", "k", "g"), "999999999.0000");
   EXPECT_EQ(umrechnen("1e9", " ", "kg", "k", "g"), "1.00e+09");
-  EXPECT_EQ(umrechnen("1", "G", "kg", "k", "g"), "1.00e+09");
   EXPECT_EQ(umrechnen("-0.5", " ", "kg", " ", "g"), "-5.00e+02");
   EXPECT_EQ(umrechnen("0", " ", "kg", " ", "g"), "0.00e+00");
   EXPECT_EQ(umrechnen("1e100", " ", "kg", " ", "g"), "1.00e+103");

@@ -1,4 +1,3 @@
-#include "erwartete_einheiten.h"
 #include "umrechnung_liste.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +12,6 @@ std::vector<std::string> alsVektor(const std::list<const char *> &liste) {
 
 class ListeTest : public ::testing::Test {
 protected:
-  std::vector<std::string> einheiten(int typ) {
-    std::list<const char *> quell, ziel;
-    liste.einheitenListen(typ, quell, ziel);
-    EXPECT_EQ(alsVektor(quell), alsVektor(ziel)) << typ;
-    return alsVektor(quell);
-  }
-
   // Both steps of the chain from `quell` to `ziel`, as "first>second" labels.
   std::string kette(const char *quell, const char *ziel) {
     Umrechnung *erste = reinterpret_cast<Umrechnung *>(1), *zweite = erste;
@@ -37,13 +29,6 @@ protected:
 };
 
 typedef std::vector<std::string> Labels;
-
-TEST_F(ListeTest, EinheitenJeGroesse) {
-  for (const erwartet::Groesse &groesse : erwartet::GROESSEN)
-    EXPECT_EQ(einheiten(groesse.code), groesse.einheiten) << groesse.code;
-  EXPECT_TRUE(einheiten(50000).empty());
-  EXPECT_TRUE(einheiten(-1).empty());
-}
 
 TEST_F(ListeTest, EinheitenWerdenAngehaengt) {
   std::list<const char *> quell{"zz"}, ziel;

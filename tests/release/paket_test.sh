@@ -31,7 +31,7 @@ wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /
 cp "$TREIBER" "$ARBEIT/paket/"
 for build in $BUILDS; do
   (cd "$ARBEIT/paket" && wine fenster_test.exe "$build" paket)
-  ergebnis $? "$build: caption and 1 k m to mile"
+  ergebnis $? "$build: caption and one conversion"
 done
 
 mkdir -p "$ARBEIT/exe" "$ARBEIT/nativ"

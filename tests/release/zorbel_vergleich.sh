@@ -71,14 +71,15 @@ for ordner in "$QUELLE"/tests/generator/golden/*/; do
     ergebnis $? "$fall ${paar%%:*}: zorbel.exe does not write the golden ${paar#*:}"
   done
 done
-# The generator's error cases through zorbel.exe: the command of the
-# folder's `befehl`, its output, messages and exit code.
+# The generator's error cases of zorbel through zorbel.exe: the commands of
+# the folder's `befehl`, their output, messages and last exit code.
+zorbel() { wine "$EXE" "$@"; }
 for ordner in "$QUELLE"/tests/generator/fehlerfaelle/*/; do
   fall=$(basename "$ordner")
-  read -r programm argumente <"$ordner/befehl"
-  [ "$programm" = zorbel ] || continue
+  grep -q '^definitionspruefer' "$ordner/befehl" && continue
   rm -rf "$ARBEIT/fall" && mkdir "$ARBEIT/fall" && cp -R "$ordner/." "$ARBEIT/fall"
-  (cd "$ARBEIT/fall" && eval "wine \"\$EXE\" $argumente" >../wine.aus 2>../wine.err
+  (cd "$ARBEIT/fall" && rm befehl ausgabe fehler code && printf alt >umrechnungen.h &&
+    . "$ordner/befehl" >../wine.aus 2>../wine.err
     echo $? >../wine.code)
   sed -i "s|^Benutzung: .* option|Benutzung: zorbel option|" "$ARBEIT/wine.err"
   unterschied=""

@@ -1,21 +1,50 @@
-// What each build of the converter shows the user, as data: the unit lists
-// of every "&Größe" command, the lists right after start, and example
-// requests with the texts they give. Read by the native tests of each build's
-// catalogue and by the window tests under Wine.
+// What each build of the converter shows the user, as data: its classes in
+// the order of its conversion list, the unit lists of every "&Größe"
+// command, the lists right after start, and example requests with the
+// texts they give. Read by the native and Windows tests of each build's
+// catalogue and by the window tests under Wine. A new build is one row
+// here (and one in tests/window/fenster_erwartung.cpp).
 #ifndef VELMORA_ERWARTETE_BUILDS_H
 #define VELMORA_ERWARTETE_BUILDS_H
 
-#include "erwartete_einheiten.h"
-
+#include <map>
 #include <string>
 #include <vector>
 
 namespace erwartet {
 
+// Unit labels, sorted as the unit boxes show them: by unsigned bytes, so
+// "K" < "a" and the code page 1252 labels come last.
+typedef std::vector<std::string> Einheiten;
+
+const char GRAD_C[] = "\xB0"
+                      "C";
+const char GRAD_F[] = "\xB0"
+                      "F";
+const char QUADRATMETER[] = "m\xB2";
+const char ANGSTROEM[] = "\xC5";
+
+// One class of the full build's catalogue, as zorbel generates it from the
+// definition file.
+typedef long double (*Formel)(long double);
+struct Erwartung {
+  const char *klasse;
+  int typ;
+  const char *quell, *ziel;
+  int potenz;
+  Formel formel;
+};
+
+// The full build's catalogue in the order of its conversion list; the other
+// builds carry classes of it under the same names.
+const std::vector<Erwartung> &vollerKatalog();
+
 struct Groessenbefehl {
   int befehl;       // command id of the menu entry
   std::string name; // its text, code page 1252
-  Einheiten einheiten;
+  // Both unit boxes after the command; left empty in a row, the labels of
+  // the build's classes of the quantity.
+  Einheiten einheiten = {};
 };
 
 // A request as the user makes it; `ausgabe` null: no conversion fits and
@@ -25,18 +54,42 @@ struct Beispiel {
   const char *ausgabe;
 };
 
+// A request that every build answers, checked with each build's own rows;
+// the window tests use it where any request will do.
+const Beispiel GRUNDBEISPIEL = {"2", " ", "m", " ", "ft", "6.5617"};
+
+struct Klasse {
+  std::string name;
+  int typ;
+  std::string quell; // its source label
+};
+
+// `ausDemVollen` for every class of the full catalogue.
+extern const std::size_t ALLE;
+
 struct Build {
   std::string name; // folder under converter/builds
   // The entries of "&Größe" in menu order, "Alles" first.
   std::vector<Groessenbefehl> groessen;
-  // Both unit boxes right after start.
+  // Both unit boxes right after start; left empty in a row, those of "Alles".
   Einheiten anfangs;
   std::vector<Beispiel> beispiele;
+  // Its conversion list: `eigene` first, then the first `ausDemVollen`
+  // classes of the full build's catalogue, their quantity codes mapped by
+  // `codes` (the full build's code to this one's); without `codes`, each
+  // quantity keeps its name in the menu and takes that entry's command.
+  std::vector<Klasse> eigene;
+  std::size_t ausDemVollen;
+  std::map<int, int> codes;
 };
 
 const std::vector<Build> &builds();
+// A build's classes in the order of its conversion list.
+std::vector<Klasse> klassen(const Build &b);
 // The build of this name, or null.
 const Build *build(const std::string &name);
+// What to add for a build without expectations.
+std::string fehlendeErwartung(const std::string &name);
 
 } // namespace erwartet
 

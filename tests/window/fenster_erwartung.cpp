@@ -15,7 +15,6 @@ Element box(int id, int j, int y, int breite) {
 Fenster voll(const Masse &m) {
   const int bx = m.bx, by = m.by, sx = m.sx;
   Fenster f;
-  f.build = erwartet::build("full");
   f.titel = "Velmora";
   f.breite = 425;
   f.hoehe = 260;
@@ -85,20 +84,16 @@ Fenster frueh(const Masse &m, int rahmen) {
 
 Fenster sieben(const Masse &m) {
   Fenster f = frueh(m, 2000);
-  f.build = erwartet::build("seven");
   f.fehlerMitBesitzer = true;
   return f;
 }
 
 Fenster drei(const Masse &m) {
-  Fenster f = frueh(m, 5000);
-  f.build = erwartet::build("three");
-  return f;
+  return frueh(m, 5000);
 }
 
 Fenster beta(const Masse &m) {
   Fenster f = frueh(m, 0);
-  f.build = erwartet::build("beta14");
   f.titel = "Velmora WinBeta 1.4";
   f.breite = 450;
   f.hoehe = 360;
@@ -107,21 +102,23 @@ Fenster beta(const Masse &m) {
   return f;
 }
 
+// Each build's window; its expectations of erwartete_builds come by name.
+const struct {
+  const char *build;
+  Fenster (*fenster)(const Masse &);
+} FENSTER[] = {{"full", voll}, {"seven", sieben}, {"three", drei}, {"beta14", beta}};
+
 } // namespace
 
 const Fenster *fensterVon(const std::string &build, const Masse &masse) {
   static std::unique_ptr<Fenster> fenster;
-  if (build == "full")
-    fenster.reset(new Fenster(voll(masse)));
-  else if (build == "seven")
-    fenster.reset(new Fenster(sieben(masse)));
-  else if (build == "three")
-    fenster.reset(new Fenster(drei(masse)));
-  else if (build == "beta14")
-    fenster.reset(new Fenster(beta(masse)));
-  else
-    return nullptr;
-  return fenster.get();
+  for (const auto &zeile : FENSTER)
+    if (build == zeile.build && erwartet::build(build)) {
+      fenster.reset(new Fenster(zeile.fenster(masse)));
+      fenster->build = erwartet::build(build);
+      return fenster.get();
+    }
+  return nullptr;
 }
 
 std::string erwartetesMenue(const erwartet::Build &build) {

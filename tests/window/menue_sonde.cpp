@@ -22,7 +22,7 @@ BOOL CALLBACK eigenesFenster(HWND hwnd, LPARAM gefunden) {
 }
 
 // One line per entry: "id|flags|text"; a pop-up starts with "POPUP|text".
-std::string menueBeschreiben(HMENU menue, int tiefe) {
+std::string menueBeschreiben(HMENU menue) {
   std::string text;
   int anzahl = GetMenuItemCount(menue);
   for (int i = 0; i < anzahl; ++i) {
@@ -33,7 +33,7 @@ std::string menueBeschreiben(HMENU menue, int tiefe) {
     char zeile[320];
     if (unter) {
       std::snprintf(zeile, sizeof zeile, "POPUP|%s\n", name);
-      text += zeile + menueBeschreiben(unter, tiefe + 1);
+      text += zeile + menueBeschreiben(unter);
     } else {
       std::snprintf(zeile, sizeof zeile, "%u|%s%s|%s\n", GetMenuItemID(menue, i),
                     (zustand & MF_SEPARATOR) ? "S" : "", (zustand & MF_CHECKED) ? "C" : "", name);
@@ -51,8 +51,14 @@ void menueAblegen() {
     return;
   char *speicher = static_cast<char *>(MapViewOfFile(ablage, FILE_MAP_WRITE, 0, 0, 0));
   if (speicher) {
-    std::string text = "ACP|" + std::to_string(GetACP()) + "\n" +
-                       (hwnd ? menueBeschreiben(GetMenu(hwnd), 0) : "KEIN FENSTER\n");
+    // The window class carries the program icon 101 (LoadIcon hands out
+    // one handle per module and resource).
+    HICON klassenIcon =
+        hwnd ? reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICON)) : nullptr;
+    bool icon =
+        klassenIcon && klassenIcon == LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
+    std::string text = "ACP|" + std::to_string(GetACP()) + "\nICON|" + (icon ? "1" : "0") + "\n" +
+                       (hwnd ? menueBeschreiben(GetMenu(hwnd)) : "KEIN FENSTER\n");
     std::snprintf(speicher, 65536, "%s", text.c_str());
     UnmapViewOfFile(speicher);
   }

@@ -131,14 +131,19 @@ long Velmora::beendetMit(DWORD millisekunden) {
   return static_cast<long>(code);
 }
 
+// The probe's text: "ACP|n", "ICON|0 or 1", then the menu.
 std::string Velmora::menue() const {
   std::string text = sondeLesen();
-  return text.substr(text.find('\n') + 1);
+  return text.substr(text.find('\n', text.find('\n') + 1) + 1);
 }
 
 long Velmora::codeSeite() const {
   std::string text = sondeLesen();
   return text.compare(0, 4, "ACP|") == 0 ? std::atol(text.c_str() + 4) : -1;
+}
+
+bool Velmora::klassenIcon() const {
+  return sondeLesen().find("\nICON|1\n") != std::string::npos;
 }
 
 std::string Velmora::sondeLesen() const {

@@ -42,6 +42,8 @@ public:
   std::string menue() const;
   // The ANSI code page of the program's process (GetACP there).
   long codeSeite() const;
+  // Whether the window class carries the program icon 101.
+  bool klassenIcon() const;
 
 private:
   // What the menu probe writes from inside the process.

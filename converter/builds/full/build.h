@@ -1,19 +1,13 @@
 // The full build: seven quantities with a quantity box, chains through one
-// intermediate unit, the About box. The conversion interface, the conversion
-// list, the window and the resource script read these settings when the
-// program is built; everything not set here is the same in every build.
+// intermediate unit, the About box.
 #ifndef VELMORA_BUILD_H
 #define VELMORA_BUILD_H
 
-// Its place among the builds (folders, programs, the release package).
 #define VELMORA_REIHENFOLGE 1
 
 // ---- conversion interface and list
-// A prefix enters with the unit's power (gibPotenz): "k" on "m²" is 10^6.
 #define VELMORA_POTENZ 1
-// The input is kept as text (wertText) and read afresh whenever basis is computed.
 #define VELMORA_WERT_ALS_TEXT 0
-// Chains through one intermediate unit, and unit lists from the conversions.
 #define VELMORA_KETTEN 1
 
 // ---- main window
@@ -21,18 +15,11 @@
 #define VELMORA_FENSTERSTIL (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)
 #define VELMORA_FENSTER_BREITE 425
 #define VELMORA_FENSTER_HOEHE 260
-// 1: the quantity box, controls 1 to 11, an edit field for the output.
-// 0: the earlier window: controls 1 to 10 and a static output field.
 #define VELMORA_GROESSENBOX 1
-// Width and height of the frame whose top line runs below the menu; 0: none.
 #define VELMORA_RAHMEN_OBEN 2000
-// The unit boxes list fixed tables instead of the conversions' labels.
 #define VELMORA_FESTE_EINHEITEN 0
-// "&über..." shows the About box; without it the entry beeps.
 #define VELMORA_INFOBOX 1
-// "&Neu" also chooses "Alles"; without it it only empties the two fields.
 #define VELMORA_NEU_WAEHLT_ALLES 1
-// The error box is owned by the main window, which is disabled meanwhile.
 #define VELMORA_FEHLER_MIT_BESITZER 1
 
 // ---- "&Größe": command ids, also the quantity codes of the catalogue
@@ -45,6 +32,10 @@
 #define IDM_STRECKEN 50006
 #define IDM_ZEIT 50007
 #define VELMORA_LETZTE_GROESSE IDM_ZEIT
+// The quantity box's entries, one for each command from IDM_ALLES on; code
+// page 1252 bytes in octal ("\344": a umlaut).
+#define VELMORA_GROESSEN_NAMEN                                                                     \
+  "Alles", "Druck", "Fl\344chen", "Kraft", "Massen", "Temperaturen", "Strecken", "Zeit"
 
 // ---- resources: the program icon 101
 #define VELMORA_ICON "icons/turtle.ico"

@@ -1,0 +1,20 @@
+// What zorbel and definitionspruefer tell the user of a run: the progress
+// lines on standard output and the messages on standard error, for what the
+// reader and the writers return.
+#ifndef ZORBEL_MELDUNGEN_H
+#define ZORBEL_MELDUNGEN_H
+
+#include "ausgabe_datei.h"
+#include "konfiguration_lesen.h"
+#include "optionen.h"
+
+// Reads the definition file with its progress lines and messages; true when
+// it was read to its end.
+bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
+                                 ZeilenListe *zeilen = nullptr);
+
+// Runs the option's writer with its progress line and messages; true when
+// the file was written.
+bool schreibenUndMelden(const Option &option, const ConfigListe &liste);
+
+#endif
