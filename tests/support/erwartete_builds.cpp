@@ -175,7 +175,7 @@ Build sieben() {
               {"1", " ", "m", " ", "kg", KEIN_ERGEBNIS},
           },
           {},
-          ALLE,
+          60,
           {}};
 }
 
