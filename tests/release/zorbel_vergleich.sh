@@ -90,6 +90,18 @@ for ordner in "$QUELLE"/tests/generator/fehlerfaelle/*/; do
   ergebnis $? "$fall: zorbel.exe differs in:$unterschied"
 done
 
+# A read-only target (the attribute, under Wine) is left alone and reported
+# as a file that cannot be created.
+mkdir -p "$ARBEIT/schreibgeschuetzt"
+cp "$ARBEIT/faelle/golden-beispiel" "$ARBEIT/schreibgeschuetzt/umrechnungen.conf"
+printf alt >"$ARBEIT/schreibgeschuetzt/umrechnungen.h"
+chmod 444 "$ARBEIT/schreibgeschuetzt/umrechnungen.h"
+meldung=$(cd "$ARBEIT/schreibgeschuetzt" && wine "$EXE" --classes 2>&1 >/dev/null)
+code=$?
+[ "$code" -eq 1 ] && [ "$meldung" = "Ausgabedatei umrechnungen.h konnte nicht erstellt werden!" ] &&
+  [ "$(cat "$ARBEIT/schreibgeschuetzt/umrechnungen.h")" = alt ]
+ergebnis $? "read-only target: exit $code, '$meldung'"
+
 # Runs with the same option at once: each waits for a target that another
 # one holds while it replaces it, and none fails.
 mkdir -p "$ARBEIT/zugleich"
