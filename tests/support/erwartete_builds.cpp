@@ -1,6 +1,7 @@
 #include "erwartete_builds.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <set>
 
@@ -260,6 +261,22 @@ const Beispiel KLEINE_VORSAETZE[] = {
     {"1", " ", "psi", "p", "bar", "6.90e+10"},
 };
 
+// Input that no number or no unit makes, asked of every build: "m", "ft"
+// and "Å" are in each.
+const char AUSSERHALB[] = "Ergebnis au\xDF"
+                          "erhalb des Zahlenbereichs";
+const Beispiel UNGEWOEHNLICHE_EINGABEN[] = {
+    {"1e300", "E", "m", " ", ANGSTROEM, AUSSERHALB},
+    {"1e999", " ", "m", " ", "ft", AUSSERHALB},
+    {"-1e999", " ", "m", " ", "ft", AUSSERHALB},
+    {"inf", " ", "m", " ", "ft", "0.00e+00"},
+    {"nan", " ", "m", " ", "ft", "0.00e+00"},
+    {"0x1p3", " ", "m", " ", "ft", "0.00e+00"},
+    {"\xB5\xE4\xFF\x80 12", " ", "m", " ", "ft", "0.00e+00"},
+    {"1", " ", "", " ", "ft", KEIN_ERGEBNIS},
+    {"1", " ", "m", " ", "", KEIN_ERGEBNIS},
+};
+
 bool enthaelt(const Einheiten &einheiten, const char *einheit) {
   for (const std::string &e : einheiten)
     if (e == einheit)
@@ -293,6 +310,8 @@ Build vollstaendig(Build b) {
   for (const Beispiel &f : KLEINE_VORSAETZE)
     if (enthaelt(b.anfangs, f.quellEinheit) && enthaelt(b.anfangs, f.zielEinheit))
       b.beispiele.push_back(f);
+  b.beispiele.insert(b.beispiele.end(), std::begin(UNGEWOEHNLICHE_EINGABEN),
+                     std::end(UNGEWOEHNLICHE_EINGABEN));
   b.beispiele.push_back(GRUNDBEISPIEL);
   return b;
 }

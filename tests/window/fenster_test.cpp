@@ -571,20 +571,13 @@ void testEingaben() {
   PRUEFE(v.laeuft());
   const std::string AUSSERHALB = "Ergebnis au\xDF"
                                  "erhalb des Zahlenbereichs";
-  PRUEFE_GLEICH(umrechnen(v, "1e300", "E", "m", " ", erwartet::ANGSTROEM), AUSSERHALB);
-  PRUEFE_GLEICH(umrechnen(v, "1e999", " ", "m", " ", "ft"), AUSSERHALB);
-  PRUEFE_GLEICH(umrechnen(v, "inf", " ", "m", " ", "ft"), "0.00e+00");
-  PRUEFE_GLEICH(umrechnen(v, "nan", " ", "m", " ", "ft"), "0.00e+00");
-  PRUEFE_GLEICH(umrechnen(v, "0x1p3", " ", "m", " ", "ft"), "0.00e+00");
-  PRUEFE_GLEICH(umrechnen(v, "\xB5\xE4\xFF\x80 12", " ", "m", " ", "ft"), "0.00e+00");
+  // Input as long as the field takes; the table's unusual input is in
+  // testUmrechnen.
   std::string lang(5000, '7');
   PRUEFE_GLEICH(umrechnen(v, lang, " ", "m", " ", "ft"), AUSSERHALB);
   PRUEFE_GLEICH(text(v.element(F->eingabe)).size(), 5000u);
   PRUEFE_GLEICH(umrechnen(v, "1" + std::string(4999, '0'), " ", "m", " ", "ft"), AUSSERHALB);
   PRUEFE_GLEICH(umrechnen(v, "0." + std::string(4998, '0'), " ", "m", " ", "ft"), "0.00e+00");
-  // No unit chosen: the error box, and the program goes on.
-  PRUEFE_GLEICH(umrechnen(v, "1", " ", "", " ", "ft"), std::string("FEHLER: ") + KEINE_UMRECHNUNG);
-  PRUEFE_GLEICH(umrechnen(v, "1", " ", "m", " ", ""), std::string("FEHLER: ") + KEINE_UMRECHNUNG);
   PRUEFE_GLEICH(umrechnen(v, "1", " ", "m", " ", "ft"), "3.2808");
 }
 
