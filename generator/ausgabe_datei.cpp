@@ -51,7 +51,7 @@ Abschluss AusgabeDatei::abschliessen() {
   if (!datei.erstellt())
     return Abschluss::NICHT_ERSTELLT;
   pufferLeeren();
-  if (fehler || !datei.ersetzeZiel())
+  if (fehler || !datei.abschliessen())
     return Abschluss::NICHT_GESCHRIEBEN;
   return Abschluss::GESCHRIEBEN;
 }

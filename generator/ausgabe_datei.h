@@ -1,11 +1,10 @@
-// A generated file, written into a file of its own beside its target and
-// put in the target's place only after every byte has been written and has
-// reached the disk, so that a failed run never leaves a truncated file
-// behind. Every "\n" of the text is written as CR LF.
+// A generated file, buffered and written through its ZielDatei (a new file
+// put in the target's place once complete, or the target itself where
+// nothing else would do). Every "\n" of the text is written as CR LF.
 #ifndef ZORBEL_AUSGABE_DATEI_H
 #define ZORBEL_AUSGABE_DATEI_H
 
-#include "temp_datei.h"
+#include "ziel_datei.h"
 
 #include <string>
 
@@ -22,8 +21,7 @@ public:
   AusgabeDatei &operator<<(const std::string &text);
   AusgabeDatei &operator<<(int zahl);
 
-  // Replaces the target with the file; on failure the target is left as it
-  // was.
+  // Writes what is left and puts the file in the target's place.
   Abschluss abschliessen();
 
 private:
@@ -31,7 +29,7 @@ private:
 
   void schreiben(const char *text, std::size_t laenge);
   void pufferLeeren();
-  TempDatei datei;
+  ZielDatei datei;
   std::string puffer;
   bool fehler = false;
 };

@@ -13,18 +13,28 @@ namespace dateisystem {
 // end (where the platform has them), anything else is `ziel` itself.
 std::string zielAufloesen(const std::string &ziel);
 
-// False when `ziel` exists and the user who runs the program may not open
-// it for writing (read-only, no permission): it is then not replaced.
-bool ersetzbar(const std::string &ziel);
+// How a target can be written.
+enum class ZielArt {
+  NEU,       // it does not exist yet
+  ERSETZBAR, // a disk file of its own, with one name: a new file can take its place
+  AN_ORT,    // anything else that exists: only writing into it keeps what it is
+  GESPERRT,  // the user who runs the program may not open it for writing
+};
+ZielArt zielArt(const std::string &ziel);
 
-// Creates `name` exclusively, never following a link; -1 with errno on
-// failure. It gets the permissions of a new file, or those of `vorbild`
-// where that file exists.
-int neuErstellen(const char *name, const std::string &vorbild);
+// Creates `name` exclusively, never following a link, with the permissions
+// of any new file; -1 with errno on failure.
+int neuErstellen(const char *name);
+// Gives the new file `d` the owner, group, permissions and attributes of
+// `vorbild`; false where it cannot take every one of them.
+bool wieVorbild(int d, const std::string &vorbild);
+// Opens an existing file for writing and truncates it, creating nothing;
+// -1 with errno on failure.
+int anOrtOeffnen(const char *name);
 
 // Writes at most `laenge` bytes; the number written, or -1 with errno.
 long schreiben(int deskriptor, const char *daten, std::size_t laenge);
-// Flushes the file to the disk.
+// Flushes a disk file to the disk; true for anything that is none.
 bool aufDiePlatte(int deskriptor);
 int schliessen(int deskriptor);
 // Removes a file; safe in a signal handler.

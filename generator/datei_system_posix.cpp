@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/xattr.h>
+#endif
 #include <unistd.h>
 
 namespace dateisystem {
@@ -55,6 +58,28 @@ void verzeichnisAufDiePlatte(const std::string &datei) {
   close(d);
 }
 
+// Whether the user may open `ziel` for writing: opened without truncating,
+// so nothing changes; a FIFO does not block.
+bool beschreibbar(const std::string &ziel) {
+  int d = open(ziel.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (d >= 0) {
+    close(d);
+    return true;
+  }
+  return errno != EACCES && errno != EPERM && errno != EROFS && errno != ETXTBSY && errno != ELOOP;
+}
+
+// An access control list stays with the file that has one; a new file would
+// get the folder's default instead.
+bool hatAttribute(const std::string &ziel) {
+#ifdef __linux__
+  return getxattr(ziel.c_str(), "system.posix_acl_access", nullptr, 0) > 0;
+#else
+  (void)ziel;
+  return false;
+#endif
+}
+
 } // namespace
 
 std::string zielAufloesen(const std::string &ziel) {
@@ -71,23 +96,38 @@ std::string zielAufloesen(const std::string &ziel) {
   return pfad;
 }
 
-bool ersetzbar(const std::string &ziel) {
-  // Opened without truncating, so nothing changes; a FIFO does not block.
-  int d = open(ziel.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (d >= 0) {
-    close(d);
-    return true;
-  }
-  return errno != EACCES && errno != EPERM && errno != EROFS && errno != ETXTBSY && errno != ELOOP;
+ZielArt zielArt(const std::string &ziel) {
+  if (!beschreibbar(ziel))
+    return ZielArt::GESPERRT;
+  struct stat status;
+  if (stat(ziel.c_str(), &status) != 0)
+    return ZielArt::NEU; // what else keeps it from being found, creating it reports
+  if (S_ISDIR(status.st_mode))
+    return ZielArt::NEU; // no file can take its place, which the rename reports
+  if (!S_ISREG(status.st_mode) || status.st_nlink != 1 || hatAttribute(ziel))
+    return ZielArt::AN_ORT;
+  return ZielArt::ERSETZBAR;
 }
 
 // Mode 0666 gives, after the umask, what any new file would get.
-int neuErstellen(const char *name, const std::string &vorbild) {
-  int d = open(name, O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666);
-  struct stat status;
-  if (d >= 0 && stat(vorbild.c_str(), &status) == 0 && S_ISREG(status.st_mode))
-    fchmod(d, status.st_mode & 0777);
-  return d;
+int neuErstellen(const char *name) {
+  return open(name, O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+bool wieVorbild(int d, const std::string &vorbild) {
+  struct stat alt, neu;
+  if (stat(vorbild.c_str(), &alt) != 0 || fstat(d, &neu) != 0)
+    return false;
+  if ((neu.st_uid != alt.st_uid || neu.st_gid != alt.st_gid) &&
+      fchown(d, alt.st_uid, alt.st_gid) != 0)
+    return false;
+  // The system may drop bits that the new owner cannot have: ask it.
+  return fchmod(d, alt.st_mode & 07777) == 0 && fstat(d, &neu) == 0 && neu.st_uid == alt.st_uid &&
+         neu.st_gid == alt.st_gid && (neu.st_mode & 07777) == (alt.st_mode & 07777);
+}
+
+int anOrtOeffnen(const char *name) {
+  return open(name, O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
 }
 
 long schreiben(int d, const char *daten, std::size_t laenge) {
@@ -95,7 +135,7 @@ long schreiben(int d, const char *daten, std::size_t laenge) {
 }
 
 bool aufDiePlatte(int d) {
-  return fsync(d) == 0;
+  return fsync(d) == 0 || errno == EINVAL; // EINVAL: a FIFO, a device, ...
 }
 
 int schliessen(int d) {

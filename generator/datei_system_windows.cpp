@@ -15,17 +15,59 @@ std::string zielAufloesen(const std::string &ziel) {
   return ziel;
 }
 
-bool ersetzbar(const std::string &ziel) {
-  DWORD attribute = GetFileAttributesA(ziel.c_str());
-  return attribute == INVALID_FILE_ATTRIBUTES || (attribute & FILE_ATTRIBUTE_DIRECTORY) ||
-         !(attribute & FILE_ATTRIBUTE_READONLY);
+namespace {
+
+// What a new file in the folder would not have, or not have alike.
+const DWORD EIGENE_ATTRIBUTE = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                               FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_ENCRYPTED |
+                               FILE_ATTRIBUTE_SPARSE_FILE;
+
+// A disk file with one name and nothing of its own that a new file lacks.
+bool eigeneDatei(const std::string &ziel) {
+  HANDLE h = CreateFileA(ziel.c_str(), FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE)
+    return false;
+  BY_HANDLE_FILE_INFORMATION info;
+  bool eigene = GetFileType(h) == FILE_TYPE_DISK && GetFileInformationByHandle(h, &info) &&
+                info.nNumberOfLinks == 1 && !(info.dwFileAttributes & EIGENE_ATTRIBUTE);
+  CloseHandle(h);
+  return eigene;
 }
 
-// Windows has no permission bits beyond read-only, which `ersetzbar` has
-// refused: the new file is an ordinary one.
-int neuErstellen(const char *name, const std::string &) {
+} // namespace
+
+ZielArt zielArt(const std::string &ziel) {
+  DWORD attribute = GetFileAttributesA(ziel.c_str());
+  if (attribute == INVALID_FILE_ATTRIBUTES) {
+    // Wine has none for a FIFO, which opening it finds.
+    DWORD fehler = GetLastError();
+    if (fehler == ERROR_FILE_NOT_FOUND || fehler == ERROR_PATH_NOT_FOUND)
+      return ZielArt::NEU;
+    return eigeneDatei(ziel) ? ZielArt::ERSETZBAR : ZielArt::AN_ORT;
+  }
+  if (attribute & FILE_ATTRIBUTE_DIRECTORY)
+    return ZielArt::NEU; // no file can take its place, which the rename reports
+  if (attribute & FILE_ATTRIBUTE_READONLY)
+    return ZielArt::GESPERRT;
+  return eigeneDatei(ziel) ? ZielArt::ERSETZBAR : ZielArt::AN_ORT;
+}
+
+// Windows has no permission bits beyond read-only, which `zielArt` has
+// refused: the new file is an ordinary one, and the folder's access control
+// list passes to it.
+int neuErstellen(const char *name) {
   return _open(name, _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY | _O_NOINHERIT,
                _S_IREAD | _S_IWRITE);
+}
+
+bool wieVorbild(int, const std::string &) {
+  return true;
+}
+
+int anOrtOeffnen(const char *name) {
+  return _open(name, _O_WRONLY | _O_TRUNC | _O_BINARY | _O_NOINHERIT);
 }
 
 long schreiben(int d, const char *daten, std::size_t laenge) {
@@ -33,7 +75,8 @@ long schreiben(int d, const char *daten, std::size_t laenge) {
 }
 
 bool aufDiePlatte(int d) {
-  return _commit(d) == 0;
+  return _commit(d) == 0 ||
+         GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(d))) != FILE_TYPE_DISK;
 }
 
 int schliessen(int d) {

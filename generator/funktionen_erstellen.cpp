@@ -2,7 +2,6 @@
 #include "generatoren.h"
 #include "optionen.h"
 
-
 namespace {
 
 void funktionSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {

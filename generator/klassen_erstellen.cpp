@@ -1,7 +1,6 @@
 #include "ausgabe_datei.h"
 #include "generatoren.h"
 
-
 namespace {
 
 void klasseSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {

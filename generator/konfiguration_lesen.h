@@ -26,8 +26,7 @@ struct Lesung {
 
 // Appends every complete entry of the file to `liste` (and its lines to
 // `zeilen`, if given) and returns what happened; it reports nothing.
-Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste,
-                          ZeilenListe *zeilen = nullptr);
+Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen = nullptr);
 
 // The same from a line reader, over a file or memory.
 Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, ZeilenListe *zeilen = nullptr);

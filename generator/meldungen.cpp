@@ -34,8 +34,7 @@ void lesefehlerMelden(const char *dateiName, const Lesung &lesung) {
 
 } // namespace
 
-bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
-                                 ZeilenListe *zeilen) {
+bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
   std::cout << "Lese die Konfigurationsdatei " << dateiName << std::endl;
   const Lesung lesung = konfigurationLesen(dateiName, liste, zeilen);
   if (lesung.art != Lesung::GELESEN) {

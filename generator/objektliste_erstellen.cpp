@@ -1,7 +1,6 @@
 #include "ausgabe_datei.h"
 #include "generatoren.h"
 
-
 Abschluss objektlisteErstellen(const char *dateiName, const ConfigListe &liste) {
   AusgabeDatei datei(dateiName);
   dateiKopfSchreiben(datei, "// ", dateiName);

@@ -1,6 +1,7 @@
 // Runs the built zorbel as a process, the way the converter's build does.
 #include "test_dateien.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -178,11 +179,14 @@ TEST_F(ZorbelTest, ZielWieBeimOeffnen) {
   definition(EINTRAG);
   const std::string ERSTELLT = "Ausgabedatei umrechnungen.h konnte nicht erstellt werden!\n";
   const std::string NEU = "#endif\r\n";
+  // Who prepares a row and who runs zorbel: as root, a user who is not.
+  enum class Root { NEIN, BEREITET_VOR, LAEUFT };
   const struct {
     const char *fall, *vorher, *umask;
     std::string fehler;
     const char *nachher;
     std::string erwartet;
+    Root root = Root::NEIN;
   } faelle[] = {
       // A read-only target is left alone, as opening it would fail.
       {"read-only", "printf alt >umrechnungen.h && chmod 444 umrechnungen.h", "022", ERSTELLT,
@@ -206,24 +210,44 @@ TEST_F(ZorbelTest, ZielWieBeimOeffnen) {
       {"Rechte", "printf alt >umrechnungen.h && chmod 604 umrechnungen.h", "022", "",
        "stat -c '%a' umrechnungen.h", "604\n"},
       {"umask 000", "", "000", "", "stat -c '%a' umrechnungen.h", "666\n"},
-      // No temporary file can be made beside a writable target.
-      {"Ordner schreibgeschuetzt", "printf alt >umrechnungen.h && chmod 555 .", "022", ERSTELLT,
-       "chmod 755 .; cat umrechnungen.h; ls", "altumrechnungen.conf\numrechnungen.h\n"},
+      // Where no new file could take the target's place unnoticed, the
+      // target itself is written: in a folder where no file can be made, a
+      // FIFO (its reader gets the file), a file with a second name, a
+      // device, another owner's file rewritten by root.
+      {"Ordner schreibgeschuetzt", "printf alt >umrechnungen.h && chmod 555 .", "022", "",
+       "chmod 755 .; tail -c 8 umrechnungen.h; ls", NEU + "umrechnungen.conf\numrechnungen.h\n"},
+      {"FIFO", "mkfifo umrechnungen.h && { cat umrechnungen.h >gelesen & }", "022", "",
+       "timeout 10 sh -c 'until grep -q endif gelesen; do sleep 0.05; done'; "
+       "stat -c %F umrechnungen.h; tail -c 8 gelesen",
+       "fifo\n" + NEU},
+      {"zwei Namen", "printf alt >echt.h && ln echt.h umrechnungen.h", "022", "",
+       "stat -c %h umrechnungen.h; tail -c 8 echt.h", "2\n" + NEU},
+      {"Geraet", "mknod umrechnungen.h c 1 3", "022", "", "stat -c %F umrechnungen.h",
+       "character special file\n", Root::BEREITET_VOR},
+      {"fremder Besitzer",
+       "printf alt >umrechnungen.h && chown 65534:65534 umrechnungen.h && chmod 640 umrechnungen.h",
+       "022", "", "stat -c '%u:%g %a' umrechnungen.h; tail -c 8 umrechnungen.h",
+       "65534:65534 640\n" + NEU, Root::LAEUFT},
   };
   const bool root = geteuid() == 0;
   for (const auto &fall : faelle) {
+    if (fall.root != Root::NEIN && !root) {
+      std::printf("skipped, needs root: %s\n", fall.fall);
+      continue;
+    }
     befehlAusfuehren(dir.pfad(), "chmod 755 . && find . ! -name . ! -name umrechnungen.conf "
                                  "-exec rm -rf {} +");
-    befehlAusfuehren(dir.pfad(), fall.vorher);
-    if (root)
+    ASSERT_EQ(befehlAusfuehren(dir.pfad(), fall.vorher), 0) << fall.fall;
+    const bool alsNutzer = root && fall.root != Root::LAEUFT;
+    if (alsNutzer)
       befehlAusfuehren(dir.pfad(), "chown -hR 65534:65534 . && chmod o+x ..");
     Lauf lauf;
-    lauf.code =
-        befehlAusfuehren(dir.pfad(),
-                         std::string("umask ") + fall.umask + " && " +
-                             (root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "") +
-                             ZORBEL + " --classes",
-                         lauf.ausgabe, lauf.fehler);
+    lauf.code = befehlAusfuehren(
+        dir.pfad(),
+        std::string("umask ") + fall.umask + " && " +
+            (alsNutzer ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "") + ZORBEL +
+            " --classes",
+        lauf.ausgabe, lauf.fehler);
     EXPECT_EQ(lauf.code, fall.fehler.empty() ? 0 : 1) << fall.fall;
     EXPECT_EQ(lauf.fehler, fall.fehler) << fall.fall;
     Lauf danach;

@@ -102,6 +102,18 @@ code=$?
   [ "$(cat "$ARBEIT/schreibgeschuetzt/umrechnungen.h")" = alt ]
 ergebnis $? "read-only target: exit $code, '$meldung'"
 
+# Targets that only writing into them keeps get the file in place: a second
+# name, a FIFO with its reader, a device node (as root) that takes everything.
+anort=$ARBEIT/an-ort golden=$QUELLE/tests/generator/golden/beispiel
+mkdir -p "$anort" && cp "$golden/umrechnungen.conf" "$anort/"
+(cd "$anort" && printf alt >echt.h && ln echt.h umrechnungen.h && mkfifo einheiten.cpp &&
+  { [ "$(id -u)" -ne 0 ] || mknod umrechnung_liste_objekte_erstellen.cpp c 1 3; } &&
+  { timeout 20 cat einheiten.cpp >gelesen & } &&
+  for option in --classes --units --objects; do timeout 20 wine "$EXE" $option >/dev/null; done &&
+  wait && cmp -s echt.h "$golden/umrechnungen.h" && cmp -s gelesen "$golden/einheiten.cpp" &&
+  [ -p einheiten.cpp ] && { [ "$(id -u)" -ne 0 ] || [ -c umrechnung_liste_objekte_erstellen.cpp ]; })
+ergebnis $? "two names, a FIFO and a device are written in place"
+
 # Runs with the same option at once: each waits for a target that another
 # one holds while it replaces it, and none fails.
 mkdir -p "$ARBEIT/zugleich"

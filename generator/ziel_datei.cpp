@@ -1,4 +1,4 @@
-#include "temp_datei.h"
+#include "ziel_datei.h"
 
 #include "datei_system.h"
 
@@ -53,37 +53,67 @@ std::string kandidat(const std::string &ziel, unsigned long long &zustand) {
 
 const int VERSUCHE = 100;
 
+// Where no new file can be made beside a target that exists, it is
+// written in place; any other failure leaves it alone.
+bool anOrtStatt(int fehler) {
+  return fehler == EACCES || fehler == EPERM || fehler == ENAMETOOLONG;
+}
+
 } // namespace
 
-TempDatei::TempDatei(const std::string &ziel) : zielName(dateisystem::zielAufloesen(ziel)) {
+ZielDatei::ZielDatei(const std::string &ziel) : zielName(dateisystem::zielAufloesen(ziel)) {
   signaleAbfangen();
-  if (!dateisystem::ersetzbar(zielName))
+  switch (dateisystem::zielArt(zielName)) {
+  case dateisystem::ZielArt::GESPERRT:
     return;
+  case dateisystem::ZielArt::NEU:
+    neuDaneben(false);
+    return;
+  case dateisystem::ZielArt::ERSETZBAR:
+    if (neuDaneben(true) || !anOrtStatt(errno))
+      return;
+    break;
+  case dateisystem::ZielArt::AN_ORT:
+    break;
+  }
+  deskriptor = dateisystem::anOrtOeffnen(zielName.c_str());
+}
+
+bool ZielDatei::neuDaneben(bool wieZiel) {
   unsigned long long zustand =
       static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
       (static_cast<unsigned long long>(dateisystem::prozessNummer()) << 32);
-  for (int versuch = 0; versuch < VERSUCHE && deskriptor < 0; ++versuch) {
+  int fehler = EEXIST;
+  for (int versuch = 0; versuch < VERSUCHE && fehler == EEXIST; ++versuch) {
     std::string name = kandidat(zielName, zustand);
-    if (name.size() >= sizeof offeneDatei)
-      break; // a file whose name the handler could not hold is never made
+    if (name.size() >= sizeof offeneDatei) {
+      fehler = ENAMETOOLONG; // never made unless the handler can hold its name
+      break;
+    }
     dateisystem::signaleSperren();
-    deskriptor = dateisystem::neuErstellen(name.c_str(), zielName);
-    int fehler = errno;
+    deskriptor = dateisystem::neuErstellen(name.c_str());
+    fehler = errno;
     if (deskriptor >= 0) {
       tempName = name;
       merken(name);
     }
     dateisystem::signaleFreigeben();
-    if (deskriptor < 0 && fehler != EEXIST)
-      break;
+    if (deskriptor >= 0)
+      fehler = 0;
   }
+  if (deskriptor >= 0 && wieZiel && !dateisystem::wieVorbild(deskriptor, zielName)) {
+    entfernen();
+    fehler = EPERM;
+  }
+  errno = fehler;
+  return deskriptor >= 0;
 }
 
-TempDatei::~TempDatei() {
+ZielDatei::~ZielDatei() {
   entfernen();
 }
 
-void TempDatei::entfernen() {
+void ZielDatei::entfernen() {
   if (deskriptor >= 0)
     dateisystem::schliessen(deskriptor);
   deskriptor = -1;
@@ -93,7 +123,7 @@ void TempDatei::entfernen() {
   vergessen();
 }
 
-bool TempDatei::schreiben(const char *daten, std::size_t laenge) {
+bool ZielDatei::schreiben(const char *daten, std::size_t laenge) {
   if (deskriptor < 0)
     return false;
   while (laenge > 0) {
@@ -108,12 +138,14 @@ bool TempDatei::schreiben(const char *daten, std::size_t laenge) {
   return true;
 }
 
-bool TempDatei::ersetzeZiel() {
+bool ZielDatei::abschliessen() {
   if (deskriptor < 0)
     return false;
   bool fertig = dateisystem::aufDiePlatte(deskriptor);
   fertig = dateisystem::schliessen(deskriptor) == 0 && fertig;
   deskriptor = -1;
+  if (tempName.empty())
+    return fertig; // written in place
   if (!fertig || !dateisystem::umbenennen(tempName, zielName)) {
     entfernen();
     return false;
