@@ -4,8 +4,10 @@
 #   cross_konfigurieren DIR [ARG ...] a cross build in DIR (zorbel from build/host)
 #   cross_bauen [TARGET ...]          build/win, after zorbel in build/host
 #   builds_von DIR                    the builds that DIR makes, one line
-# Without TARGETs everything is built.
-JOBS=$(nproc)
+# Without TARGETs everything is built. JOBS, where set, caps the parallel
+# jobs of builds and tests.
+JOBS=${JOBS:-$(nproc)}
+[[ "$JOBS" =~ ^[1-9][0-9]*$ ]] || { echo "JOBS must be a whole number above 0, not '$JOBS'" >&2; exit 2; }
 
 bauen() {
   local verzeichnis=$1

@@ -66,31 +66,34 @@ stufe_wine() {
   cat converter/builds/full/umrechnungen.conf docs/lichtjahr.conf >build/eigen/umrechnungen.conf
   cross_konfigurieren build/win-eigen -DVELMORA_BUILD=full \
     -DVELMORA_CONF="$PWD/build/eigen/umrechnungen.conf" -DVELMORA_TEST_LICHTJAHR=ON
-  bauen build/win-eigen
-  wine_bereitstellen
-  # One at a time: the error boxes of some builds have no owner and are
-  # looked for on the whole desktop.
-  tests_laufen build/win wine --timeout 300
+  bauen build/win-eigen fenster_test # Velmora.exe, the driver and its probe
+  wine_halten
+  # The window tests take the desktop one at a time (a resource lock), the
+  # others run beside them. The own catalogue's two tests rebuild and run
+  # one program: one after the other.
+  tests_laufen build/win wine --timeout 300 -j "$JOBS"
   tests_laufen build/win-eigen wine --timeout 300
 }
 
 stufe_release() {
   cross_bauen
-  wine_bereitstellen
-  tests_laufen build/win release --timeout 900
+  wine_halten
+  tests_laufen build/win release --timeout 900 -j "$JOBS"
 }
 
 stufe_fuzz() {
   cmake --preset fuzz -DVELMORA_FUZZ_SEKUNDEN="${FUZZ_SEKUNDEN:-30}" \
     -DVELMORA_FUZZ_UMRECHNEN_SEKUNDEN="${FUZZ_UMRECHNEN_SEKUNDEN:-10}" >/dev/null
   bauen build/fuzz
-  tests_laufen build/fuzz fuzz
+  tests_laufen build/fuzz fuzz -j "$JOBS"
 }
 
 GELAUFEN=0
 for stufe in "$@"; do
   echo "== Stage $stufe"
+  beginn=$SECONDS
   "stufe_$stufe"
+  echo "== Stage $stufe took $((SECONDS - beginn)) s"
   GELAUFEN=$((GELAUFEN + 1))
 done
 [ "$GELAUFEN" -gt 0 ] && [ "$BESTANDEN" -gt 0 ] || { echo "no test ran"; exit 1; }

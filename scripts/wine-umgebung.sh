@@ -37,6 +37,17 @@ wine_bereitstellen() {
   fi
 }
 
+# For a test run: one server and one set of Wine's own services until
+# `wine_beenden`, started here with none of the caller's pipes. A server
+# that a test starts holds the test's output open for the seconds it
+# lingers after the test, and each test would start it and the services
+# anew.
+wine_halten() {
+  wine_bereitstellen
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
 wine_beenden() {
   wineserver -k >/dev/null 2>&1 || true
   for pid in "${WINE_GESTARTET[@]}"; do kill "$pid" 2>/dev/null || true; done

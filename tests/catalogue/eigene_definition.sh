@@ -15,6 +15,7 @@ DEFINITION=$(realpath "$2")
 ARBEIT=$(mktemp -d)
 trap 'cp "$ARBEIT/gesichert" "$DEFINITION" 2>/dev/null; rm -rf "$ARBEIT"' EXIT
 source "$QUELLE/tests/support/pruefungen.sh"
+PROGRAMM=velmora_$(cat "$BAU/velmora_builds.txt")
 konfigurieren() {
   (cd "$ARBEIT" && cmake -S "$QUELLE" -B "$ARBEIT/bau" -G Ninja -DBUILD_TESTING=OFF \
     -DVELMORA_BUILD=three -DVELMORA_CONF="$1" >"$ARBEIT/aus" 2>&1)
@@ -37,11 +38,11 @@ zeilen=$(wc -l <"$DEFINITION")
   printf '# hides nothing \\\n# \0\n'
   printf 'C MeterToMeile\nT 50009\nP 1\nF ergebnis = basis;\nQ Meter\nq m\nZ Meile\nz mi\nE\n'
 } >>"$DEFINITION"
-cmake --build "$BAU" >"$ARBEIT/aus" 2>&1
+cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
 [ $? -ne 0 ] && grep -q "umrechnungen.conf:$((zeilen + 4)): entry MeterToMeile has the quantity code 50009" \
   "$ARBEIT/aus"
 ergebnis $? "an edited definition file is checked by the build: $(grep -m 3 -E 'entry|rror' "$ARBEIT/aus")"
 cp "$ARBEIT/gesichert" "$DEFINITION"
-cmake --build "$BAU" >"$ARBEIT/aus" 2>&1
+cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
 ergebnis $? "the restored file builds again"
 abschluss "own definition file"

@@ -148,6 +148,8 @@ Build voll() {
               {"1", "d", "Morgen", "c", "ac", "61.7764"},
               // Rounds to DBL_MAX, through "m": still in range.
               {"1.7976931348623157e308", " ", ANGSTROEM, " ", ANGSTROEM, "1.80e+308"},
+              // About 0.38 of DBL_MAX's last unit above it: rounds to it.
+              {"1.7976931348623158e286", "T", "m", " ", ANGSTROEM, "1.80e+308"},
           },
           {},
           ALLE,

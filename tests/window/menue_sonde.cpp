@@ -1,7 +1,9 @@
 // Loaded into a running Velmora by the window tests: another process cannot
 // read a window's menu under Wine, so this library reads it from inside and
-// writes it as text into the shared memory "VelmoraMenueSonde", after a
-// first line with the process's ANSI code page ("ACP|1252"). It then
+// writes it as text into the shared memory "VelmoraMenueSonde", after the
+// lines "ACP|" with the process's ANSI code page, "ICON|" with whether the
+// class carries icon 101 and "MELDUNG|" with the icon of an open message
+// box, and a line "MENUE". It then
 // refuses to stay loaded, so that the next load reads the menu afresh.
 #include <windows.h>
 
@@ -43,6 +45,42 @@ std::string menueBeschreiben(HMENU menue) {
   return text;
 }
 
+// The process's own message box (class "#32770" with a static icon).
+BOOL CALLBACK eigeneMeldung(HWND hwnd, LPARAM gefunden) {
+  DWORD prozess = 0;
+  GetWindowThreadProcessId(hwnd, &prozess);
+  char klasse[16] = "";
+  GetClassNameA(hwnd, klasse, sizeof klasse);
+  if (prozess != GetCurrentProcessId() || std::string(klasse) != "#32770")
+    return TRUE;
+  *reinterpret_cast<HWND *>(gefunden) = hwnd;
+  return FALSE;
+}
+
+// Which system icon the open message box shows: its icon handles are the
+// process's own, so only here do they compare.
+std::string meldungsIcon() {
+  HWND box = nullptr;
+  EnumWindows(eigeneMeldung, reinterpret_cast<LPARAM>(&box));
+  for (HWND kind = box ? GetWindow(box, GW_CHILD) : nullptr; kind;
+       kind = GetWindow(kind, GW_HWNDNEXT)) {
+    if ((GetWindowLongA(kind, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+      continue;
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(kind, STM_GETICON, 0, 0));
+    const struct {
+      LPCSTR id;
+      const char *name;
+    } icons[] = {{IDI_ERROR, "ERROR"},
+                 {IDI_WARNING, "WARNING"},
+                 {IDI_INFORMATION, "INFORMATION"},
+                 {IDI_QUESTION, "QUESTION"}};
+    for (const auto &i : icons)
+      if (icon && icon == LoadIconA(nullptr, i.id))
+        return i.name;
+  }
+  return "";
+}
+
 void menueAblegen() {
   HWND hwnd = nullptr;
   EnumWindows(eigenesFenster, reinterpret_cast<LPARAM>(&hwnd));
@@ -57,7 +95,8 @@ void menueAblegen() {
         hwnd ? reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICON)) : nullptr;
     bool icon =
         klassenIcon && klassenIcon == LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101));
-    std::string text = "ACP|" + std::to_string(GetACP()) + "\nICON|" + (icon ? "1" : "0") + "\n" +
+    std::string text = "ACP|" + std::to_string(GetACP()) + "\nICON|" + (icon ? "1" : "0") +
+                       "\nMELDUNG|" + meldungsIcon() + "\nMENUE\n" +
                        (hwnd ? menueBeschreiben(GetMenu(hwnd)) : "KEIN FENSTER\n");
     std::snprintf(speicher, 65536, "%s", text.c_str());
     UnmapViewOfFile(speicher);

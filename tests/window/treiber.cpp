@@ -89,17 +89,41 @@ std::string programmVerzeichnis() {
   return verzeichnis.substr(0, verzeichnis.find_last_of("\\/") + 1);
 }
 
+// A program that cannot be started, or shows no window, ends the group
+// with one failure: nothing after it could be checked.
 Velmora::Velmora(const std::string &build) : prozess() {
   std::string befehl = "\"" + programmVerzeichnis() + build + "\\Velmora.exe\"";
+  // The program gets none of the driver's output: under Wine it would hold
+  // it open for the second or so that its process takes to go away.
+  SECURITY_ATTRIBUTES erben = {sizeof erben, nullptr, TRUE};
+  HANDLE nichts =
+      CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &erben,
+                  OPEN_EXISTING, 0, nullptr);
   STARTUPINFOA start = {};
   start.cb = sizeof start;
-  if (!CreateProcessA(nullptr, &befehl[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
-                      &prozess)) {
-    std::printf("cannot start %s\n", befehl.c_str());
-    return;
+  start.dwFlags = STARTF_USESTDHANDLES;
+  start.hStdInput = start.hStdOutput = start.hStdError = nichts;
+  // A start that the system refuses once is tried again, and reported.
+  for (int versuch = 1; !CreateProcessA(nullptr, &befehl[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &start, &prozess);
+       ++versuch) {
+    std::printf("%s: cannot start %s: error %lu\n", versuch < 3 ? "retrying" : "FAILED",
+                befehl.c_str(), GetLastError());
+    if (versuch == 3)
+      std::exit(1);
+    Sleep(500);
   }
+  CloseHandle(nichts);
   WaitForInputIdle(prozess.hProcess, 10000);
   hwnd = hauptfensterAbwarten(prozess.dwProcessId);
+  if (!hwnd) {
+    DWORD code = 0;
+    GetExitCodeProcess(prozess.hProcess, &code);
+    std::printf("FAILED: %s shows no window (%s %lu)\n", befehl.c_str(),
+                code == STILL_ACTIVE ? "still running, code" : "ended with", code);
+    TerminateProcess(prozess.hProcess, 99);
+    std::exit(1);
+  }
   abwarten();
 }
 
@@ -131,19 +155,20 @@ long Velmora::beendetMit(DWORD millisekunden) {
   return static_cast<long>(code);
 }
 
-// The probe's text: "ACP|n", "ICON|0 or 1", then the menu.
+// The probe's text: lines "KEY|value", then "MENUE" and the menu.
 std::string Velmora::menue() const {
   std::string text = sondeLesen();
-  return text.substr(text.find('\n', text.find('\n') + 1) + 1);
+  size_t anfang = text.find("\nMENUE\n");
+  return anfang == std::string::npos ? "" : text.substr(anfang + 7);
 }
 
-long Velmora::codeSeite() const {
-  std::string text = sondeLesen();
-  return text.compare(0, 4, "ACP|") == 0 ? std::atol(text.c_str() + 4) : -1;
-}
-
-bool Velmora::klassenIcon() const {
-  return sondeLesen().find("\nICON|1\n") != std::string::npos;
+std::string Velmora::sondeWert(const std::string &schluessel) const {
+  std::string text = "\n" + sondeLesen();
+  size_t anfang = text.find("\n" + schluessel + "|");
+  if (anfang == std::string::npos)
+    return "";
+  anfang += schluessel.size() + 2;
+  return text.substr(anfang, text.find('\n', anfang) - anfang);
 }
 
 std::string Velmora::sondeLesen() const {

@@ -25,13 +25,13 @@ int bestandene();
 
 class Velmora {
 public:
-  // Starts <build>\Velmora.exe from the driver's folder.
+  // Starts <build>\Velmora.exe from the driver's folder and waits for its
+  // window; a program that does not start ends the driver with a failure.
   explicit Velmora(const std::string &build);
   ~Velmora();
   Velmora(const Velmora &) = delete;
   Velmora &operator=(const Velmora &) = delete;
 
-  bool laeuft() const { return hwnd != nullptr; }
   HWND fenster() const { return hwnd; }
   HWND element(int id) const { return GetDlgItem(hwnd, id); }
   // Waits until the program has handled every message sent so far.
@@ -40,13 +40,13 @@ public:
   long beendetMit(DWORD millisekunden = 10000);
   // The menu as the program itself sees it, one entry per line.
   std::string menue() const;
-  // The ANSI code page of the program's process (GetACP there).
-  long codeSeite() const;
-  // Whether the window class carries the program icon 101.
-  bool klassenIcon() const;
+  // What the probe finds inside the process: "ACP", its ANSI code page;
+  // "ICON", "1" where the window class carries the program icon 101;
+  // "MELDUNG", the system icon of its open message box ("ERROR",
+  // "WARNING", "INFORMATION", "QUESTION", "" for none).
+  std::string sondeWert(const std::string &schluessel) const;
 
 private:
-  // What the menu probe writes from inside the process.
   std::string sondeLesen() const;
 
   PROCESS_INFORMATION prozess;
