@@ -42,14 +42,18 @@ wine_bereitstellen() {
 # that a test starts holds the test's output open for the seconds it
 # lingers after the test, and each test would start it and the services
 # anew.
+WINE_GEHALTEN=""
 wine_halten() {
   wine_bereitstellen
-  wineserver -p </dev/null >/dev/null 2>&1
+  [ -z "$WINE_GEHALTEN" ] || return 0
+  wineserver -p </dev/null >/dev/null 2>&1 || true # one may run already
   wine cmd /c exit </dev/null >/dev/null 2>&1
+  WINE_GEHALTEN=1
 }
 
 wine_beenden() {
   wineserver -k >/dev/null 2>&1 || true
+  WINE_GEHALTEN=""
   for pid in "${WINE_GESTARTET[@]}"; do kill "$pid" 2>/dev/null || true; done
   WINE_GESTARTET=()
 }
