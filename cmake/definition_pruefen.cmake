@@ -1,14 +1,18 @@
 # Checks a definition file before anything is generated from it, with
-# definitionspruefer (zorbel's own reader): every entry must give sources
-# that compile, and every quantity code ("T") must be one of the build's
-# "&Größe" commands (the IDM_ ids of its build.h other than "Alles"), else its
-# units would show only under "Alles". Builds with fixed unit tables read no
-# code and accept any. The check names the file, the line and the entry of
-# each fault and then stops the build.
+# definitionspruefer (zorbel's own reader), for what no compiler sees: an
+# entry the reader drops, a label that would not compile to its own text,
+# and a quantity code ("T") that is none of the build's "&Größe" commands
+# (the IDM_ ids of its build.h other than "Alles"), whose units would show
+# only under "Alles". Builds with fixed unit tables read no code and accept
+# any. The check names the file, the line and the entry of each fault and
+# then stops the build. With KOPIEN it also writes there the copies of the
+# generated files annotated with #line, which the build compiles first, so
+# that the compiler judges the rest and names the definition file's lines.
 #
 # Run by the build before zorbel generates, or alone:
 #   cmake -DPRUEFER=<definitionspruefer> -DDEFINITION=<file>
-#     -DBUILD_H=<converter/builds/NAME/build.h> -P definition_pruefen.cmake
+#     -DBUILD_H=<converter/builds/NAME/build.h> [-DKOPIEN=<folder> -DGENERIERT=<zorbel's folder>]
+#     -P definition_pruefen.cmake
 cmake_policy(VERSION 3.16)
 
 # The quantity codes of the build's menu; empty for fixed unit tables.
@@ -29,8 +33,14 @@ endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE AND DEFINITION)
   menue_codes(${BUILD_H} codes)
-  execute_process(COMMAND ${PRUEFER} ${DEFINITION} ${codes}
-    RESULT_VARIABLE ergebnis OUTPUT_QUIET)
+  set(kopien)
+  if(KOPIEN)
+    set(kopien --kopien ${GENERIERT})
+  else()
+    set(KOPIEN .)
+  endif()
+  execute_process(COMMAND ${PRUEFER} ${kopien} ${DEFINITION} ${codes}
+    WORKING_DIRECTORY ${KOPIEN} RESULT_VARIABLE ergebnis OUTPUT_QUIET)
   if(NOT ergebnis EQUAL 0)
     message(FATAL_ERROR "${DEFINITION} cannot be built (see above)")
   endif()

@@ -1,9 +1,12 @@
 #include "ausgabe_datei.h"
 
+#include "herkunft.h"
+
 #include <cstdio>
 #include <cstring>
 
-AusgabeDatei::AusgabeDatei(const char *zielName) : datei(zielName) {
+AusgabeDatei::AusgabeDatei(const char *zielName, const Herkunft *herkunft)
+    : datei(zielName), zielName(zielName), herkunft(herkunft) {
   puffer.reserve(PUFFER_GROESSE + 4096);
 }
 
@@ -19,9 +22,29 @@ void AusgabeDatei::schreiben(const char *text, std::size_t laenge) {
     puffer.append(text, static_cast<std::size_t>(lf - text));
     puffer.append("\r\n", 2);
     text = lf + 1;
+    if (herkunft)
+      zeileBeendet();
   }
-  if (puffer.size() >= PUFFER_GROESSE)
+  // An annotated copy stays whole until the end, for the #line of a field
+  // that comes late in its line.
+  if (puffer.size() >= PUFFER_GROESSE && !herkunft)
     pufferLeeren();
+}
+
+void AusgabeDatei::feldVermerken(const std::string &feld) {
+  unsigned long zeile = herkunft->zeileVon(feld);
+  if (!zeile || vermerkt)
+    return;
+  puffer.insert(zeilenAnfang, herkunft->inDerDefinition(zeile));
+  vermerkt = true;
+}
+
+void AusgabeDatei::zeileBeendet() {
+  ++zeilenNummer;
+  if (vermerkt)
+    puffer += herkunft->imGenerierten(zeilenNummer, zielName);
+  vermerkt = false;
+  zeilenAnfang = puffer.size();
 }
 
 void AusgabeDatei::pufferLeeren() {
@@ -36,6 +59,8 @@ AusgabeDatei &AusgabeDatei::operator<<(const char *text) {
 }
 
 AusgabeDatei &AusgabeDatei::operator<<(const std::string &text) {
+  if (herkunft)
+    feldVermerken(text);
   schreiben(text.data(), text.size());
   return *this;
 }

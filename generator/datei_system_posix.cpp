@@ -58,10 +58,10 @@ void verzeichnisAufDiePlatte(const std::string &datei) {
   close(d);
 }
 
-// Whether the user may open `ziel` for writing: opened without truncating,
-// so nothing changes; a FIFO does not block.
+// Whether the user may open the file `ziel` for writing: opened without
+// truncating, so nothing changes.
 bool beschreibbar(const std::string &ziel) {
-  int d = open(ziel.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  int d = open(ziel.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
   if (d >= 0) {
     close(d);
     return true;
@@ -97,14 +97,18 @@ std::string zielAufloesen(const std::string &ziel) {
 }
 
 ZielArt zielArt(const std::string &ziel) {
-  if (!beschreibbar(ziel))
-    return ZielArt::GESPERRT;
   struct stat status;
-  if (stat(ziel.c_str(), &status) != 0)
-    return ZielArt::NEU; // what else keeps it from being found, creating it reports
+  if (stat(ziel.c_str(), &status) != 0) // a loop of links, no permission, ...
+    return errno == ENOENT ? ZielArt::NEU : ZielArt::GESPERRT;
   if (S_ISDIR(status.st_mode))
     return ZielArt::NEU; // no file can take its place, which the rename reports
-  if (!S_ISREG(status.st_mode) || status.st_nlink != 1 || hatAttribute(ziel))
+  // Opening anything else but a file does something (a FIFO's reader sees
+  // a writer come and go): only the open that writes asks whether it may.
+  if (!S_ISREG(status.st_mode))
+    return ZielArt::AN_ORT;
+  if (!beschreibbar(ziel))
+    return ZielArt::GESPERRT;
+  if (status.st_nlink != 1 || hatAttribute(ziel))
     return ZielArt::AN_ORT;
   return ZielArt::ERSETZBAR;
 }

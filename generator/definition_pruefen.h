@@ -1,8 +1,9 @@
-// The check of a definition file before anything is generated from it:
-// what the reader takes from the file must become sources that compile,
-// the converter must have something to convert, and every quantity code
-// must be one that the build's menu lists. The statement (F) is C++ by
-// design: beyond its end and its bytes, the compiler judges it.
+// The check of a definition file before anything is generated from it, for
+// what no compiler sees: the converter must have something to convert, the
+// reader must drop no entry unnoticed, every label must stand in its string
+// literal as the file holds it, and every quantity code must be one that
+// the build's menu lists. Whether the rest compiles, the compiler judges,
+// from the annotated copies of the generated files (herkunft.h).
 #ifndef ZORBEL_DEFINITION_PRUEFEN_H
 #define ZORBEL_DEFINITION_PRUEFEN_H
 
@@ -13,10 +14,10 @@
 #include <vector>
 
 // One message for each fault of the entries read from `dateiName`, in file
-// order, as "FILE:LINE: entry CLASS ..."; none when the file can be built.
+// order, as "FILE:LINE: entry CLASS ..."; none when there is none.
 // `codes` are the menu's quantity codes (empty: any code).
 std::vector<std::string> definitionPruefen(const char *dateiName, const ConfigListe &liste,
-                                           const ZeilenListe &zeilen,
+                                           const Fundstellen &fundstellen,
                                            const std::vector<int> &codes);
 
 #endif

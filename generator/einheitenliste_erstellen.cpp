@@ -38,7 +38,8 @@ void feldSchreiben(AusgabeDatei &datei, const char *name, const Bezeichnungen &l
 
 } // namespace
 
-Abschluss einheitenlisteErstellen(const char *dateiName, const ConfigListe &liste) {
+Abschluss einheitenlisteErstellen(const char *dateiName, const ConfigListe &liste,
+                                  const Herkunft *herkunft) {
   Bezeichnungen alleQuell, alleZiel;
   for (const ConfigEintrag &e : liste) {
     alleQuell.push_back(&e.quellBez);
@@ -47,7 +48,7 @@ Abschluss einheitenlisteErstellen(const char *dateiName, const ConfigListe &list
   const Bezeichnungen quell = sortiertUndEinmalig(alleQuell);
   const Bezeichnungen ziel = sortiertUndEinmalig(alleZiel);
 
-  AusgabeDatei datei(dateiName);
+  AusgabeDatei datei(dateiName, herkunft);
   dateiKopfSchreiben(datei, "// ", dateiName);
   datei << "// Diese Datei wird von der Datei main-win.cpp eingebunden.\n"
         << "// Sie enth\xE4lt daher keine Include-Anweisungen und\n"

@@ -14,8 +14,9 @@ void funktionSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {
 
 } // namespace
 
-Abschluss funktionenErstellen(const char *dateiName, const ConfigListe &liste) {
-  AusgabeDatei datei(dateiName);
+Abschluss funktionenErstellen(const char *dateiName, const ConfigListe &liste,
+                              const Herkunft *herkunft) {
+  AusgabeDatei datei(dateiName, herkunft);
   dateiKopfSchreiben(datei, "// ", dateiName);
   datei << "#include \"" << KLASSEN_DATEI << "\"\n\n\n";
   for (const ConfigEintrag &eintrag : liste)

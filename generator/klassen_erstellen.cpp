@@ -25,8 +25,9 @@ void klasseSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {
 
 } // namespace
 
-Abschluss klassenErstellen(const char *dateiName, const ConfigListe &liste) {
-  AusgabeDatei datei(dateiName);
+Abschluss klassenErstellen(const char *dateiName, const ConfigListe &liste,
+                           const Herkunft *herkunft) {
+  AusgabeDatei datei(dateiName, herkunft);
   dateiKopfSchreiben(datei, "//  ", dateiName);
   datei << "#ifndef H_UMRECHNUNGEN\n"
         << "#define H_UMRECHNUNGEN\n\n"

@@ -16,6 +16,7 @@ struct AktuellerEintrag {
   ConfigListe knoten = ConfigListe(1);
   unsigned gesetzt = 0;
   EintragsZeilen zeilen;
+  unsigned long anfang = 0; // the first field line since the last "E"
   ConfigEintrag &eintrag() { return knoten.front(); }
   const ConfigEintrag &eintrag() const { return knoten.front(); }
 };
@@ -24,15 +25,9 @@ enum ZeilenArt { FELD, UEBERSPRINGEN, ENDE_DES_EINTRAGS, FEHLERHAFT };
 
 const unsigned ALLE_PFLICHTTEXTE = 0x3F;
 
-// The text fields: key, bit in `gesetzt`, field, and where its line is noted.
-struct TextFeld {
-  char schluessel;
-  unsigned bit;
-  std::string ConfigEintrag::*feld;
-  unsigned long EintragsZeilen::*zeile;
-};
+} // namespace
 
-const TextFeld TEXTFELDER[] = {
+const TextFeld TEXTFELDER[8] = {
     {'C', 0x01, &ConfigEintrag::klassenName, &EintragsZeilen::klasse},
     {'F', 0x02, &ConfigEintrag::berechnung, &EintragsZeilen::berechnung},
     {'Q', 0x04, &ConfigEintrag::quellName, &EintragsZeilen::quellName},
@@ -42,6 +37,8 @@ const TextFeld TEXTFELDER[] = {
     {'D', 0x40, &ConfigEintrag::klassenKommentar, &EintragsZeilen::klassenKommentar},
     {'d', 0x80, &ConfigEintrag::funktionsKommentar, &EintragsZeilen::funktionsKommentar},
 };
+
+namespace {
 
 const TextFeld *textFeld(char schluessel) {
   for (const TextFeld &feld : TEXTFELDER)
@@ -80,6 +77,8 @@ ZeilenArt zeileAuswerten(const Zeile &zeile, unsigned long zeilenNummer,
   char schluessel = zeile.text[0];
   if (schluessel == 'E')
     return ENDE_DES_EINTRAGS;
+  if (!aktuell.anfang)
+    aktuell.anfang = zeilenNummer;
   if (schluessel == 'T' || schluessel == 'P') {
     (schluessel == 'T' ? aktuell.eintrag().typNummer : aktuell.eintrag().potenz) = zahlWert(zeile);
     if (schluessel == 'T')
@@ -100,16 +99,38 @@ bool vollstaendig(const AktuellerEintrag &aktuell) {
          aktuell.eintrag().typNummer != 0 && aktuell.eintrag().potenz != 0;
 }
 
+// What an incomplete entry lacks, as "P, T".
+std::string fehlendeSchluessel(const AktuellerEintrag &aktuell) {
+  std::string fehlend;
+  auto fehlt = [&fehlend](char schluessel) {
+    fehlend += (fehlend.empty() ? "" : ", ") + std::string(1, schluessel);
+  };
+  for (const TextFeld &feld : TEXTFELDER)
+    if ((feld.bit & ALLE_PFLICHTTEXTE) && !(aktuell.gesetzt & feld.bit))
+      fehlt(feld.schluessel);
+  if (aktuell.eintrag().typNummer == 0)
+    fehlt('T');
+  if (aktuell.eintrag().potenz == 0)
+    fehlt('P');
+  return fehlend;
+}
+
 // A complete entry goes to the list; an incomplete one keeps its values,
 // which carry over into the next entry.
-void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste, ZeilenListe *zeilen) {
-  if (!vollstaendig(aktuell))
+void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste, Fundstellen *fundstellen) {
+  const unsigned long anfang = aktuell.anfang;
+  aktuell.anfang = 0;
+  if (!vollstaendig(aktuell)) {
+    if (fundstellen && anfang)
+      fundstellen->unvollstaendige.push_back(
+          {anfang, aktuell.eintrag().klassenName, fehlendeSchluessel(aktuell)});
     return;
+  }
   liste.splice(liste.end(), aktuell.knoten);
   aktuell.knoten.emplace_back();
   aktuell.gesetzt = 0;
-  if (zeilen)
-    zeilen->push_back(aktuell.zeilen);
+  if (fundstellen)
+    fundstellen->eintraege.push_back(aktuell.zeilen);
   aktuell.zeilen = EintragsZeilen();
 }
 
@@ -134,7 +155,7 @@ int zahlLesen(const char *text) {
   return static_cast<std::int32_t>(wert);
 }
 
-Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, ZeilenListe *zeilen) {
+Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, Fundstellen *fundstellen) {
   AktuellerEintrag aktuell;
   Zeile zeile = {nullptr, 0};
   Lesung lesung;
@@ -157,7 +178,7 @@ Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, ZeilenListe *zeile
       lesung.text.assign(zeile.text, zeile.laenge);
       return lesung;
     case ENDE_DES_EINTRAGS:
-      eintragAbschliessen(aktuell, liste, zeilen);
+      eintragAbschliessen(aktuell, liste, fundstellen);
       break;
     default:
       break;
@@ -176,7 +197,7 @@ bool istVerzeichnis(const char *dateiName) {
 
 } // namespace
 
-Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
+Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, Fundstellen *fundstellen) {
   Lesung lesung;
   std::FILE *datei = std::fopen(dateiName, "rb");
   if (!datei) {
@@ -184,7 +205,7 @@ Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, ZeilenListe
     return lesung;
   }
   ZeilenLeser leser(datei);
-  lesung = eintraegeLesen(leser, liste, zeilen);
+  lesung = eintraegeLesen(leser, liste, fundstellen);
   std::fclose(datei);
   return lesung;
 }

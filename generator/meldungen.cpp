@@ -34,9 +34,10 @@ void lesefehlerMelden(const char *dateiName, const Lesung &lesung) {
 
 } // namespace
 
-bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste, ZeilenListe *zeilen) {
+bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
+                                 Fundstellen *fundstellen) {
   std::cout << "Lese die Konfigurationsdatei " << dateiName << std::endl;
-  const Lesung lesung = konfigurationLesen(dateiName, liste, zeilen);
+  const Lesung lesung = konfigurationLesen(dateiName, liste, fundstellen);
   if (lesung.art != Lesung::GELESEN) {
     lesefehlerMelden(dateiName, lesung);
     return false;
@@ -48,9 +49,9 @@ bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste, Zeil
   return true;
 }
 
-bool schreibenUndMelden(const Option &option, const ConfigListe &liste) {
+bool schreibenUndMelden(const Option &option, const ConfigListe &liste, const Herkunft *herkunft) {
   std::cout << option.fortschritt;
-  const Abschluss abschluss = option.erstellen(option.dateiName, liste);
+  const Abschluss abschluss = option.erstellen(option.dateiName, liste, herkunft);
   if (abschluss != Abschluss::GESCHRIEBEN)
     std::cerr << "Ausgabedatei " << option.dateiName << " konnte nicht "
               << (abschluss == Abschluss::NICHT_ERSTELLT ? "erstellt" : "geschrieben")

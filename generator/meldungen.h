@@ -11,10 +11,11 @@
 // Reads the definition file with its progress lines and messages; true when
 // it was read to its end.
 bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
-                                 ZeilenListe *zeilen = nullptr);
+                                 Fundstellen *fundstellen = nullptr);
 
 // Runs the option's writer with its progress line and messages; true when
-// the file was written.
-bool schreibenUndMelden(const Option &option, const ConfigListe &liste);
+// the file was written. With `herkunft`, the file is its annotated copy.
+bool schreibenUndMelden(const Option &option, const ConfigListe &liste,
+                        const Herkunft *herkunft = nullptr);
 
 #endif

@@ -1,8 +1,9 @@
 #include "ausgabe_datei.h"
 #include "generatoren.h"
 
-Abschluss objektlisteErstellen(const char *dateiName, const ConfigListe &liste) {
-  AusgabeDatei datei(dateiName);
+Abschluss objektlisteErstellen(const char *dateiName, const ConfigListe &liste,
+                               const Herkunft *herkunft) {
+  AusgabeDatei datei(dateiName, herkunft);
   dateiKopfSchreiben(datei, "// ", dateiName);
   datei << "// Diese Datei wird von der Datei umrechnung_liste.cpp eingebunden.\n"
         << "// Sie enth\xE4lt daher keine Include-Anweisungen und\n"

@@ -9,13 +9,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t groesse) {
   ZeilenLeser leser(reinterpret_cast<const char *>(daten), groesse);
   ConfigListe liste;
-  ZeilenListe zeilen;
-  Lesung lesung = eintraegeLesen(leser, liste, &zeilen);
+  Fundstellen fundstellen;
+  Lesung lesung = eintraegeLesen(leser, liste, &fundstellen);
   // Every entry's lines lie within what was read.
-  if (zeilen.size() != liste.size())
+  if (fundstellen.eintraege.size() != liste.size())
     std::abort();
-  for (const EintragsZeilen &z : zeilen)
+  for (const EintragsZeilen &z : fundstellen.eintraege)
     if (z.klasse == 0 || z.klasse > lesung.zeile || z.typ > lesung.zeile)
+      std::abort();
+  for (const Unvollstaendig &u : fundstellen.unvollstaendige)
+    if (u.zeile == 0 || u.zeile > lesung.zeile || u.fehlend.empty())
       std::abort();
   return 0;
 }
