@@ -244,7 +244,7 @@ TEST_F(ZorbelTest, ZielWieBeimOeffnen) {
     Lauf lauf;
     lauf.code = befehlAusfuehren(
         dir.pfad(),
-        std::string("umask ") + fall.umask + " && " +
+        std::string("umask ") + fall.umask + " && " + "timeout 30 " +
             (alsNutzer ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "") + ZORBEL +
             " --classes",
         lauf.ausgabe, lauf.fehler);
