@@ -10,7 +10,7 @@
 # that the compiler judges the rest and names the definition file's lines.
 #
 # Run by the build before zorbel generates, or alone:
-#   cmake -DPRUEFER=<definitionspruefer> -DDEFINITION=<file>
+#   cmake -DPRUEFER=<definitionspruefer> [-DEMULATOR=wine] -DDEFINITION=<file>
 #     -DBUILD_H=<converter/builds/NAME/build.h> [-DKOPIEN=<folder> -DGENERIERT=<zorbel's folder>]
 #     -P definition_pruefen.cmake
 cmake_policy(VERSION 3.16)
@@ -39,7 +39,8 @@ if(CMAKE_SCRIPT_MODE_FILE AND DEFINITION)
   else()
     set(KOPIEN .)
   endif()
-  execute_process(COMMAND ${PRUEFER} ${kopien} ${DEFINITION} ${codes}
+  # EMULATOR: what runs a PRUEFER built for another system.
+  execute_process(COMMAND ${EMULATOR} ${PRUEFER} ${kopien} ${DEFINITION} ${codes}
     WORKING_DIRECTORY ${KOPIEN} RESULT_VARIABLE ergebnis OUTPUT_QUIET)
   if(NOT ergebnis EQUAL 0)
     message(FATAL_ERROR "${DEFINITION} cannot be built (see above)")

@@ -17,7 +17,8 @@
 //                             controls 1 to 10 and a static output field
 //   VELMORA_RAHMEN_OBEN       width and height of the frame whose top line
 //                             runs below the menu; 0: none
-//   VELMORA_FESTE_EINHEITEN   1: the unit boxes list fixed tables instead of
+//   VELMORA_FESTE_EINHEITEN   1: the unit boxes list fixed tables (the build
+//                             folder's feste_einheiten.h) instead of
 //                             the conversions' labels
 //   VELMORA_INFOBOX           1: "&über..." shows the About box, else it beeps
 //   VELMORA_NEU_WAEHLT_ALLES  1: "&Neu" also chooses "Alles", else it only

@@ -28,14 +28,14 @@ static_assert(!einstellung::GROESSENBOX ||
               "VELMORA_GROESSEN_NAMEN: one entry for each quantity command");
 
 // The fixed unit tables: unitsQuell and unitsZiel, every label of the
-// catalogue, written by zorbel, and the labels of each quantity.
+// catalogue, written by zorbel, and the labels of each quantity, which a
+// build with fixed tables keeps in its folder.
 #include "einheiten.cpp"
-const char *const unitsStrecken[] = {"\xC5", "ft", "in", "m", "mile", "sm", "yd"};
-const char *const unitsTemperaturen[] = {"K",
-                                         "\xB0"
-                                         "C",
-                                         "\xB0"
-                                         "F"};
+#if VELMORA_FESTE_EINHEITEN
+#include "feste_einheiten.h"
+#else
+template <typename Hinzufuegen> void festeEinheiten(int, Hinzufuegen) {}
+#endif
 
 const int ANFRAGE_TEXTE = 5;
 
@@ -97,12 +97,9 @@ LRESULT beiErstellen(HWND hwnd, LPARAM lParam) {
 
 // ---- quantities -------------------------------------------------------------
 
-// A unit box from the fixed tables: lengths, temperatures, or both.
+// A unit box from the build's fixed tables.
 void festeEinheitenFuellen(int id, int befehl) {
-  if (befehl != IDM_TEMPERATUREN)
-    tabelleHinzufuegen(id, unitsStrecken);
-  if (befehl != IDM_STRECKEN)
-    tabelleHinzufuegen(id, unitsTemperaturen);
+  festeEinheiten(befehl, [id](const char *text) { eintragHinzufuegen(id, text); });
 }
 
 void einheitenboxFuellen(int id, const std::list<const char *> &einheiten) {

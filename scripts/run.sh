@@ -8,12 +8,8 @@
 # Usage: scripts/run.sh [BUILD], a folder under converter/builds
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The builds: the folders under converter/builds with a build.h.
-BUILDS=()
-for definition in converter/builds/*/build.h; do
-  ordner=${definition%/build.h}
-  BUILDS+=("${ordner##*/}")
-done
+source scripts/builds.sh
+read -r -a BUILDS <<<"$(builds_liste)"
 benutzung() {
   echo "usage: scripts/run.sh [BUILD], BUILD one of: ${BUILDS[*]}" >&2
   exit 2

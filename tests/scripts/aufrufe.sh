@@ -6,6 +6,7 @@
 set -uo pipefail
 QUELLE=$(cd "$(dirname "$0")/../.." && pwd)
 source "$QUELLE/tests/support/pruefungen.sh"
+source "$QUELLE/scripts/builds.sh"
 
 pruefen() {
   local code=$1 text=$2
@@ -21,7 +22,7 @@ cd "$QUELLE"
 pruefen 2 "Unknown build '../builds/full'" scripts/run.sh ../builds/full
 pruefen 2 "Unknown build ''" scripts/run.sh ""
 pruefen 2 "Unknown build 'full '" scripts/run.sh "full "
-pruefen 2 "usage: scripts/run.sh [BUILD], BUILD one of: beta14 full seven three" \
+pruefen 2 "usage: scripts/run.sh [BUILD], BUILD one of: $(builds_liste "$QUELLE")" \
   scripts/run.sh full seven
 pruefen 2 "usage: scripts/test.sh" scripts/test.sh ""
 pruefen 2 "usage: scripts/test.sh" scripts/test.sh " "

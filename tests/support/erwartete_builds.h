@@ -64,7 +64,7 @@ struct Klasse {
   std::string quell; // its source label
 };
 
-// `ausDemVollen` for every class of the full catalogue.
+// `ausDemVollen` for every class of the full catalogue as it is.
 extern const std::size_t ALLE;
 
 struct Build {
@@ -74,7 +74,10 @@ struct Build {
   // Both unit boxes right after start; left empty in a row, those of "Alles".
   Einheiten anfangs;
   std::vector<Beispiel> beispiele;
-  // Its conversion list: `eigene` first, then the first `ausDemVollen`
+  // Its conversion list: `eigene` first, then the first `ausDemVollen` of
+  // the 60 classes that the earlier builds took from the full build, in
+  // their order then (each build's file is its own and fixed), or ALLE
+  // classes of the full build's catalogue;
   // classes of the full build's catalogue, their quantity codes mapped by
   // `codes` (the full build's code to this one's); without `codes`, each
   // quantity keeps its name in the menu and takes that entry's command.
