@@ -12,15 +12,29 @@
 
 namespace {
 
-BOOL CALLBACK eigenesFenster(HWND hwnd, LPARAM gefunden) {
+// The process's own top-level window of a class: "Velmora", or "#32770"
+// for its message box.
+struct Suche {
+  const char *klasse;
+  HWND gefunden;
+};
+
+BOOL CALLBACK eigenesFenster(HWND hwnd, LPARAM parameter) {
+  Suche *suche = reinterpret_cast<Suche *>(parameter);
   DWORD prozess = 0;
   GetWindowThreadProcessId(hwnd, &prozess);
   char klasse[16] = "";
   GetClassNameA(hwnd, klasse, sizeof klasse);
-  if (prozess != GetCurrentProcessId() || std::string(klasse) != "Velmora")
+  if (prozess != GetCurrentProcessId() || std::string(klasse) != suche->klasse)
     return TRUE;
-  *reinterpret_cast<HWND *>(gefunden) = hwnd;
+  suche->gefunden = hwnd;
   return FALSE;
+}
+
+HWND eigenesFenster(const char *klasse) {
+  Suche suche = {klasse, nullptr};
+  EnumWindows(eigenesFenster, reinterpret_cast<LPARAM>(&suche));
+  return suche.gefunden;
 }
 
 // One line per entry: "id|flags|text"; a pop-up starts with "POPUP|text".
@@ -45,23 +59,10 @@ std::string menueBeschreiben(HMENU menue) {
   return text;
 }
 
-// The process's own message box (class "#32770" with a static icon).
-BOOL CALLBACK eigeneMeldung(HWND hwnd, LPARAM gefunden) {
-  DWORD prozess = 0;
-  GetWindowThreadProcessId(hwnd, &prozess);
-  char klasse[16] = "";
-  GetClassNameA(hwnd, klasse, sizeof klasse);
-  if (prozess != GetCurrentProcessId() || std::string(klasse) != "#32770")
-    return TRUE;
-  *reinterpret_cast<HWND *>(gefunden) = hwnd;
-  return FALSE;
-}
-
 // Which system icon the open message box shows: its icon handles are the
 // process's own, so only here do they compare.
 std::string meldungsIcon() {
-  HWND box = nullptr;
-  EnumWindows(eigeneMeldung, reinterpret_cast<LPARAM>(&box));
+  HWND box = eigenesFenster("#32770");
   for (HWND kind = box ? GetWindow(box, GW_CHILD) : nullptr; kind;
        kind = GetWindow(kind, GW_HWNDNEXT)) {
     if ((GetWindowLongA(kind, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
@@ -82,8 +83,7 @@ std::string meldungsIcon() {
 }
 
 void menueAblegen() {
-  HWND hwnd = nullptr;
-  EnumWindows(eigenesFenster, reinterpret_cast<LPARAM>(&hwnd));
+  HWND hwnd = eigenesFenster("Velmora");
   HANDLE ablage = OpenFileMappingA(FILE_MAP_WRITE, FALSE, "VelmoraMenueSonde");
   if (!ablage)
     return;
