@@ -44,35 +44,42 @@ cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
   "$ARBEIT/aus"
 ergebnis $? "an edited definition file is checked by the build: $(grep -m 3 -E 'entry|rror' "$ARBEIT/aus")"
 # The compiler judges what the check leaves to it and names the line of the
-# field at fault: a class named like a C library function or like the
+# field at fault, every entry in one file and one build that goes on after
+# a failure: a class named like a C library function or like the
 # converter's own namespace, a statement that does not parse. What compiles
-# passes; an entry that the reader would drop is the check's. Each row: the
-# class name, the power (none: no "P" line), the statement, the line of the
-# message counted from "C" (-: it builds) and what the message says.
+# is named by no message. Each row: the class name, the statement and the
+# line of the message counted from "C" (-: none).
 faelle=(
-  "strdup|1|ergebnis = basis;|0|error"
-  "einstellung|1|ergebnis = basis;|0|error"
-  "Syntaxfehler|1|ergebnis = basis *;|3|error"
-  "KommentarAmEnde |1|ergebnis = basis; // 1 ft = 0.3048 m|-|"
-  "OhnePotenz||ergebnis = basis;|0|lacks P"
+  "strdup|ergebnis = basis;|0"
+  "einstellung|ergebnis = basis;|0"
+  "Syntaxfehler|ergebnis = basis *;|3"
+  "KommentarAmEnde|ergebnis = basis; // 1 ft = 0.3048 m|-"
+  "LeerzeichenDanach |ergebnis = basis;|-"
 )
-for fall in "${faelle[@]}"; do
-  IFS='|' read -r klasse potenz formel zeile text <<<"$fall"
-  cp "$ARBEIT/gesichert" "$DEFINITION"
-  {
-    printf 'C %s\nT 50001\n' "$klasse"
-    [ -z "$potenz" ] || printf 'P %s\n' "$potenz"
-    printf 'F %s\nQ Probe\nq prb\nZ Meter\nz m\nE\n' "$formel"
-  } >>"$DEFINITION"
-  cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
-  code=$?
-  if [ "$zeile" = - ]; then
-    [ $code -eq 0 ]
-  else
-    [ $code -ne 0 ] && grep -q "umrechnungen.conf:$((zeilen + 1 + zeile)):.*$text" "$ARBEIT/aus"
-  fi
-  ergebnis $? "'$klasse': exit $code, $(grep -m 2 -E 'umrechnungen.conf:|rror' "$ARBEIT/aus")"
+eintrag() { printf 'C %s\nT 50001\n%sF %s\nQ Probe\nq prb%s\nZ Meter\nz m\nE\n' "$@"; }
+cp "$ARBEIT/gesichert" "$DEFINITION"
+for i in "${!faelle[@]}"; do
+  IFS='|' read -r klasse formel _ <<<"${faelle[$i]}"
+  eintrag "$klasse" "P 1"$'\n' "$formel" "$i" >>"$DEFINITION"
 done
+cmake --build "$BAU" --target "$PROGRAMM" -- -k 0 >"$ARBEIT/aus" 2>&1
+ergebnis $((!$?)) "entries that do not compile stop the build"
+for i in "${!faelle[@]}"; do
+  IFS='|' read -r klasse _ zeile <<<"${faelle[$i]}"
+  anfang=$((zeilen + 9 * i + 1))
+  if [ "$zeile" = - ]; then
+    ! grep -q -E "umrechnungen.conf:($(seq -s '|' "$anfang" $((anfang + 8)))):" "$ARBEIT/aus"
+  else
+    grep -q "umrechnungen.conf:$((anfang + zeile)):.*error" "$ARBEIT/aus"
+  fi
+  ergebnis $? "'$klasse' at line $anfang: $(grep -m 2 "umrechnungen.conf:" "$ARBEIT/aus")"
+done
+# An entry that the reader would drop is the check's.
+cp "$ARBEIT/gesichert" "$DEFINITION"
+eintrag OhnePotenz "" "ergebnis = basis;" "" >>"$DEFINITION"
+cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
+[ $? -ne 0 ] && grep -q "umrechnungen.conf:$((zeilen + 1)): entry OhnePotenz lacks P" "$ARBEIT/aus"
+ergebnis $? "an incomplete entry: $(grep -m 2 -E 'entry|rror' "$ARBEIT/aus")"
 cp "$ARBEIT/gesichert" "$DEFINITION"
 cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
 ergebnis $? "the restored file builds again"
