@@ -4,6 +4,9 @@
 
 namespace {
 
+// The messages with the first line of their entry, to sort them by.
+typedef std::vector<std::pair<unsigned long, std::string>> Befunde;
+
 std::string meldung(const char *dateiName, unsigned long zeile, const std::string &klasse,
                     const std::string &was) {
   return std::string(dateiName) + ':' + std::to_string(zeile) + ": entry" +
@@ -14,7 +17,7 @@ std::string meldung(const char *dateiName, unsigned long zeile, const std::strin
 // '\' (an escape sequence) or a '"' (it ends the literal, and what follows
 // may join another one).
 void bezeichnungenPruefen(const char *dateiName, const ConfigEintrag &e, const EintragsZeilen &z,
-                          std::vector<std::string> &befunde) {
+                          Befunde &befunde) {
   const struct {
     const std::string &bez;
     unsigned long zeile;
@@ -22,25 +25,27 @@ void bezeichnungenPruefen(const char *dateiName, const ConfigEintrag &e, const E
   } seiten[] = {{e.quellBez, z.quelle, "source"}, {e.zielBez, z.ziel, "target"}};
   for (const auto &s : seiten) {
     if (s.bez.empty())
-      befunde.push_back(meldung(dateiName, s.zeile, e.klassenName,
-                                std::string(": the ") + s.seite + " label is empty"));
+      befunde.emplace_back(z.klasse, meldung(dateiName, s.zeile, e.klassenName,
+                                             std::string(": the ") + s.seite + " label is empty"));
     else if (s.bez.find_first_of("\"\\") != std::string::npos)
-      befunde.push_back(meldung(dateiName, s.zeile, e.klassenName,
-                                std::string(": the ") + s.seite + " label holds a '\"' or a '\\'"));
+      befunde.emplace_back(
+          z.klasse, meldung(dateiName, s.zeile, e.klassenName,
+                            std::string(": the ") + s.seite + " label holds a '\"' or a '\\'"));
   }
 }
 
 void codePruefen(const char *dateiName, const ConfigEintrag &e, const EintragsZeilen &z,
-                 const std::vector<int> &codes, std::vector<std::string> &befunde) {
+                 const std::vector<int> &codes, Befunde &befunde) {
   if (codes.empty() || std::find(codes.begin(), codes.end(), e.typNummer) != codes.end())
     return;
   std::string liste;
   for (int c : codes)
     liste += (liste.empty() ? "" : " ") + std::to_string(c);
-  befunde.push_back(meldung(dateiName, z.typ, e.klassenName,
-                            " has the quantity code " + std::to_string(e.typNummer) +
-                                ", which the build's menu (" + liste +
-                                ") does not have: its units would show only under \"Alles\""));
+  befunde.emplace_back(z.klasse,
+                       meldung(dateiName, z.typ, e.klassenName,
+                               " has the quantity code " + std::to_string(e.typNummer) +
+                                   ", which the build's menu (" + liste +
+                                   ") does not have: its units would show only under \"Alles\""));
 }
 
 } // namespace
@@ -48,16 +53,11 @@ void codePruefen(const char *dateiName, const ConfigEintrag &e, const EintragsZe
 std::vector<std::string> definitionPruefen(const char *dateiName, const ConfigListe &liste,
                                            const Fundstellen &fundstellen,
                                            const std::vector<int> &codes) {
-  std::vector<std::pair<unsigned long, std::string>> befunde; // by line
-  std::vector<std::string> zuEintrag;
+  Befunde befunde;
   auto zeile = fundstellen.eintraege.begin();
   for (const ConfigEintrag &e : liste) {
-    zuEintrag.clear();
-    bezeichnungenPruefen(dateiName, e, *zeile, zuEintrag);
-    codePruefen(dateiName, e, *zeile, codes, zuEintrag);
-    for (const std::string &b : zuEintrag)
-      befunde.emplace_back(zeile->klasse, b);
-    ++zeile;
+    bezeichnungenPruefen(dateiName, e, *zeile, befunde);
+    codePruefen(dateiName, e, *zeile++, codes, befunde);
   }
   for (const Unvollstaendig &u : fundstellen.unvollstaendige)
     befunde.emplace_back(u.zeile, meldung(dateiName, u.zeile, u.klasse,

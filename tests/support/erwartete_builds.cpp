@@ -239,92 +239,18 @@ std::map<int, int> codesVon(const Build &b) {
   return codes;
 }
 
-// The 60 classes of the full build's catalogue as the earlier builds took
-// them, in its order then: they stay, whatever the full build adds.
-const char *const FRUEHERE_KLASSEN[] = {"FeetToMeter",
-                                        "MeterToFeet",
-                                        "AngstroemToMeter",
-                                        "MeterToAngstroem",
-                                        "InchToMeter",
-                                        "MeterToInch",
-                                        "YardToMeter",
-                                        "MeterToYard",
-                                        "MileToMeter",
-                                        "MeterToMile",
-                                        "SeemeileToMeter",
-                                        "MeterToSeemeile",
-                                        "KelvinToCelsius",
-                                        "CelsiusToKelvin",
-                                        "FahrenheitToCelsius",
-                                        "CelsiusToFahrenheit",
-                                        "GrammToKilogramm",
-                                        "KilogrammToGramm",
-                                        "KilogrammToTonne",
-                                        "TonneToKilogramm",
-                                        "AMEToKilogramm",
-                                        "KilogrammToAME",
-                                        "OunceToKilogramm",
-                                        "KilogrammToOunce",
-                                        "PoundToKilogramm",
-                                        "KilogrammToPound",
-                                        "QuadratmeterToAr",
-                                        "ArToQuadratmeter",
-                                        "QuadratmeterToHektar",
-                                        "HecktarToQuadratmeter",
-                                        "QuadratmeterToMorgen",
-                                        "MorgenToQuadratmeter",
-                                        "QuadratmeterToSquareFoot",
-                                        "SquareFootToQuadratmeter",
-                                        "QuadratmeterToacre",
-                                        "acreToQuadratmeter",
-                                        "SekundeToMinute",
-                                        "MinuteToSekunde",
-                                        "SekundeToStunde",
-                                        "StundeToSekunde",
-                                        "SekundeToTag",
-                                        "TagToSekunde",
-                                        "NewtonToDyn",
-                                        "DynToNewton",
-                                        "NewtonToPond",
-                                        "PondToNewton",
-                                        "PascalToBar",
-                                        "BarToPascal",
-                                        "PascalTommHg",
-                                        "mmHgToPascal",
-                                        "PascalToatm",
-                                        "atmToPascal",
-                                        "PascalToat",
-                                        "atToPascal",
-                                        "PascalToTorr",
-                                        "TorrToPascal",
-                                        "PascalTomWS",
-                                        "mWSToPascal",
-                                        "PascalTopsi",
-                                        "psiToPascal"};
-
-const Erwartung *erwartungVon(const std::string &klasse) {
-  for (const Erwartung &e : vollerKatalog())
-    if (e.klasse == klasse)
-      return &e;
-  return nullptr;
-}
-
 } // namespace
 
 std::vector<Klasse> klassen(const Build &b) {
   std::vector<Klasse> ergebnis = b.eigene;
   const std::map<int, int> codes = codesVon(b);
-  std::vector<const Erwartung *> aus;
-  if (b.ausDemVollen == ALLE)
-    for (const Erwartung &e : vollerKatalog())
-      aus.push_back(&e);
-  for (std::size_t i = 0;
-       b.ausDemVollen != ALLE && i < b.ausDemVollen && i < std::size(FRUEHERE_KLASSEN); ++i)
-    aus.push_back(erwartungVon(FRUEHERE_KLASSEN[i]));
-  for (const Erwartung *e : aus) {
-    auto code = e ? codes.find(e->typ) : codes.end();
-    ergebnis.push_back({e ? e->klasse : "(not in the full catalogue)",
-                        code == codes.end() ? -1 : code->second, e ? e->quell : ""});
+  std::size_t genommen = 0;
+  for (const Erwartung &e : vollerKatalog()) {
+    if (b.ausDemVollen != ALLE && (e.spaeter || genommen == b.ausDemVollen))
+      continue;
+    ++genommen;
+    auto code = codes.find(e.typ);
+    ergebnis.push_back({e.klasse, code == codes.end() ? -1 : code->second, e.quell});
   }
   return ergebnis;
 }

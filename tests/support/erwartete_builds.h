@@ -33,6 +33,9 @@ struct Erwartung {
   const char *quell, *ziel;
   int potenz;
   Formel formel;
+  // Added to the full build after the earlier builds took their classes:
+  // none of them has it.
+  bool spaeter = false;
 };
 
 // The full build's catalogue in the order of its conversion list; the other
@@ -74,10 +77,9 @@ struct Build {
   // Both unit boxes right after start; left empty in a row, those of "Alles".
   Einheiten anfangs;
   std::vector<Beispiel> beispiele;
-  // Its conversion list: `eigene` first, then the first `ausDemVollen` of
-  // the 60 classes that the earlier builds took from the full build, in
-  // their order then (each build's file is its own and fixed), or ALLE
-  // classes of the full build's catalogue;
+  // Its conversion list: `eigene` first, then the first `ausDemVollen`
+  // classes of the full build's catalogue that are not `spaeter` (each
+  // earlier build's file is its own and fixed), or ALLE of them;
   // classes of the full build's catalogue, their quantity codes mapped by
   // `codes` (the full build's code to this one's); without `codes`, each
   // quantity keeps its name in the menu and takes that entry's command.

@@ -71,10 +71,7 @@ std::string meldungsIcon() {
     const struct {
       LPCSTR id;
       const char *name;
-    } icons[] = {{IDI_ERROR, "ERROR"},
-                 {IDI_WARNING, "WARNING"},
-                 {IDI_INFORMATION, "INFORMATION"},
-                 {IDI_QUESTION, "QUESTION"}};
+    } icons[] = {{IDI_ERROR, "ERROR"}, {IDI_WARNING, "WARNING"}};
     for (const auto &i : icons)
       if (icon && icon == LoadIconA(nullptr, i.id))
         return i.name;

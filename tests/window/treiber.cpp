@@ -103,15 +103,10 @@ Velmora::Velmora(const std::string &build) : prozess() {
   start.cb = sizeof start;
   start.dwFlags = STARTF_USESTDHANDLES;
   start.hStdInput = start.hStdOutput = start.hStdError = nichts;
-  // A start that the system refuses once is tried again, and reported.
-  for (int versuch = 1; !CreateProcessA(nullptr, &befehl[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &start, &prozess);
-       ++versuch) {
-    std::printf("%s: cannot start %s: error %lu\n", versuch < 3 ? "retrying" : "FAILED",
-                befehl.c_str(), GetLastError());
-    if (versuch == 3)
-      std::exit(1);
-    Sleep(500);
+  if (!CreateProcessA(nullptr, &befehl[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start,
+                      &prozess)) {
+    std::printf("FAILED: cannot start %s: error %lu\n", befehl.c_str(), GetLastError());
+    std::exit(1);
   }
   CloseHandle(nichts);
   WaitForInputIdle(prozess.hProcess, 10000);

@@ -43,7 +43,7 @@ public:
   // What the probe finds inside the process: "ACP", its ANSI code page;
   // "ICON", "1" where the window class carries the program icon 101;
   // "MELDUNG", the system icon of its open message box ("ERROR",
-  // "WARNING", "INFORMATION", "QUESTION", "" for none).
+  // "WARNING", "" for any other or none).
   std::string sondeWert(const std::string &schluessel) const;
 
 private:
