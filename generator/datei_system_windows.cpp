@@ -22,18 +22,21 @@ const DWORD EIGENE_ATTRIBUTE = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_ENCRYPTED |
                                FILE_ATTRIBUTE_SPARSE_FILE;
 
-// A disk file with one name and nothing of its own that a new file lacks.
-bool eigeneDatei(const std::string &ziel) {
+// What an open handle tells: a disk file with one name and nothing of its
+// own that a new file lacks can be replaced. A file that cannot even be
+// opened for its attributes (another run replacing it that moment) is
+// taken as `sonst`.
+ZielArt artDesHandles(const std::string &ziel, ZielArt sonst) {
   HANDLE h = CreateFileA(ziel.c_str(), FILE_READ_ATTRIBUTES,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (h == INVALID_HANDLE_VALUE)
-    return false;
+    return sonst;
   BY_HANDLE_FILE_INFORMATION info;
   bool eigene = GetFileType(h) == FILE_TYPE_DISK && GetFileInformationByHandle(h, &info) &&
                 info.nNumberOfLinks == 1 && !(info.dwFileAttributes & EIGENE_ATTRIBUTE);
   CloseHandle(h);
-  return eigene;
+  return eigene ? ZielArt::ERSETZBAR : ZielArt::AN_ORT;
 }
 
 } // namespace
@@ -45,13 +48,13 @@ ZielArt zielArt(const std::string &ziel) {
     DWORD fehler = GetLastError();
     if (fehler == ERROR_FILE_NOT_FOUND || fehler == ERROR_PATH_NOT_FOUND)
       return ZielArt::NEU;
-    return eigeneDatei(ziel) ? ZielArt::ERSETZBAR : ZielArt::AN_ORT;
+    return artDesHandles(ziel, ZielArt::NEU);
   }
   if (attribute & FILE_ATTRIBUTE_DIRECTORY)
     return ZielArt::NEU; // no file can take its place, which the rename reports
   if (attribute & FILE_ATTRIBUTE_READONLY)
     return ZielArt::GESPERRT;
-  return eigeneDatei(ziel) ? ZielArt::ERSETZBAR : ZielArt::AN_ORT;
+  return artDesHandles(ziel, ZielArt::ERSETZBAR);
 }
 
 // Windows has no permission bits beyond read-only, which `zielArt` has

@@ -123,11 +123,11 @@ for _ in 1 2 3 4 5 6 7 8; do
   (cd "$ARBEIT/zugleich" && wine "$EXE" --classes >/dev/null 2>>fehler) &
   prozesse+=($!)
 done
-gescheitert=0
-for p in "${prozesse[@]}"; do wait "$p" || gescheitert=$((gescheitert + 1)); done
+gescheitert=0 codes=""
+for p in "${prozesse[@]}"; do wait "$p" || { gescheitert=$((gescheitert + 1)) && codes+=" $?"; }; done
 [ "$gescheitert" -eq 0 ] && [ "$(ls "$ARBEIT/zugleich")" = "$(printf 'fehler\numrechnungen.conf\numrechnungen.h')" ] &&
   [ "$(tail -c 8 "$ARBEIT/zugleich/umrechnungen.h")" = "$(printf '#endif\r\n')" ]
-ergebnis $? "8 runs at once: $gescheitert failed, $(cat "$ARBEIT/zugleich/fehler")"
+ergebnis $? "8 runs at once: $gescheitert failed (exit${codes:-}), $(ls "$ARBEIT/zugleich") $(cat "$ARBEIT/zugleich/fehler")"
 
 # The program carries the manifest that asks for code page 1252.
 grep -q -a 'de-DE</activeCodePage>' "$EXE"
