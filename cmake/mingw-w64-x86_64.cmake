@@ -13,5 +13,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Tests of the cross build run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Tests of the cross build, and the tools that it builds for itself, run
+# under Wine, in a prefix inside the build directory unless the caller
+# gives one.
+set(CMAKE_CROSSCOMPILING_EMULATOR sh ${CMAKE_CURRENT_LIST_DIR}/wine_starten.sh
+  ${CMAKE_BINARY_DIR}/wineprefix)

@@ -18,8 +18,7 @@ bauen() {
 }
 
 host_bauen() {
-  cmake --preset host >/dev/null
-  bauen build/host "$@"
+  cmake --preset host >/dev/null && bauen build/host "$@"
 }
 
 cross_konfigurieren() {
@@ -29,9 +28,7 @@ cross_konfigurieren() {
 }
 
 cross_bauen() {
-  host_bauen zorbel definitionspruefer
-  cross_konfigurieren build/win
-  bauen build/win "$@"
+  host_bauen zorbel definitionspruefer && cross_konfigurieren build/win && bauen build/win "$@"
 }
 
 builds_von() {

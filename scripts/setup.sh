@@ -5,7 +5,7 @@
 PAKETE=(
   cmake ninja-build g++ python3
   googletest libgtest-dev libbenchmark-dev valgrind
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 xvfb openbox xdotool wmctrl imagemagick x11-utils
   zip unzip

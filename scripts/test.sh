@@ -15,7 +15,8 @@
 #   fuzz     the definition file reader for FUZZ_SEKUNDEN (30) s, each
 #            build's request path for FUZZ_UMRECHNEN_SEKUNDEN (10) s
 #            (build/fuzz, clang)
-# ctest's exit status decides; the closing count comes from its JUnit files.
+# A failed stage does not stop the run: it ends with a line per stage and
+# the closing count, from ctest's JUnit files, and fails if any stage did.
 # Usage: scripts/test.sh [STAGE ...], stages from: unit asan wine release fuzz
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,74 +28,68 @@ for stufe in "$@"; do
   for name in $STUFEN; do [ "$stufe" = "$name" ] && bekannt=1; done
   [ -n "$bekannt" ] || { echo "usage: scripts/test.sh [${STUFEN// /|} ...]" >&2; exit 2; }
 done
+# A test run takes a display of its own, on a desktop too: its windows and
+# boxes meet no other run's.
+unset DISPLAY
 source scripts/setup.sh
 pakete_installieren
 source scripts/bauen.sh
 source scripts/wine-umgebung.sh
+source scripts/stufen.sh
 trap wine_beenden EXIT
-BESTANDEN=0
 
-# Runs the tests labelled LABEL in DIR; counts them from the JUnit file.
-tests_laufen() {
-  local verzeichnis=$1 label=$2
-  shift 2
-  local junit=$PWD/$verzeichnis/junit-$label.xml
-  rm -f "$junit"
-  ctest --test-dir "$verzeichnis" -L "^$label\$" --output-on-failure --output-junit "$junit" "$@"
-  local anzahl
-  anzahl=$(grep -c '<testcase ' "$junit" || true)
-  [ "${anzahl:-0}" -gt 0 ] || { echo "stage $label in $verzeichnis ran no test"; exit 1; }
-  BESTANDEN=$((BESTANDEN + anzahl))
-}
-
+# Each stage builds what it tests; where a build fails, its tests are
+# recorded as not run and the next stage goes on.
 stufe_unit() {
-  host_bauen
+  host_bauen || { nicht_gelaufen "the build in build/host failed"; return 0; }
   tests_laufen build/host unit -j "$JOBS"
 }
 
 stufe_asan() {
-  cmake --preset asan >/dev/null
-  bauen build/asan
+  { cmake --preset asan >/dev/null && bauen build/asan; } ||
+    { nicht_gelaufen "the build in build/asan failed"; return 0; }
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     tests_laufen build/asan asan -j "$JOBS"
 }
 
+# The README's own-catalogue example: Velmora.exe, the driver and its probe.
+eigen_bauen() {
+  mkdir -p build/eigen &&
+    cat converter/builds/full/umrechnungen.conf docs/lichtjahr.conf \
+      >build/eigen/umrechnungen.conf &&
+    cross_konfigurieren build/win-eigen -DVELMORA_BUILD=full \
+      -DVELMORA_CONF="$PWD/build/eigen/umrechnungen.conf" -DVELMORA_TEST_LICHTJAHR=ON &&
+    bauen build/win-eigen fenster_test
+}
+
 stufe_wine() {
-  host_bauen umrechnen_vergleiche # the native results to compare with
-  cross_bauen
-  mkdir -p build/eigen
-  cat converter/builds/full/umrechnungen.conf docs/lichtjahr.conf >build/eigen/umrechnungen.conf
-  cross_konfigurieren build/win-eigen -DVELMORA_BUILD=full \
-    -DVELMORA_CONF="$PWD/build/eigen/umrechnungen.conf" -DVELMORA_TEST_LICHTJAHR=ON
-  bauen build/win-eigen fenster_test # Velmora.exe, the driver and its probe
-  wine_halten
+  # The native results first, to compare with.
+  { host_bauen umrechnen_vergleiche && cross_bauen; } ||
+    { nicht_gelaufen "the build in build/win failed"; return 0; }
+  local eigen=1
+  eigen_bauen || { nicht_gelaufen "the build in build/win-eigen failed"; eigen=""; }
+  wine_halten || { nicht_gelaufen "Wine had no display"; return 0; }
   # The window tests take the desktop one at a time (a resource lock), the
   # others run beside them. The own catalogue's two tests rebuild and run
   # one program: one after the other.
   tests_laufen build/win wine --timeout 300 -j "$JOBS"
-  tests_laufen build/win-eigen wine --timeout 300
+  [ -z "$eigen" ] || tests_laufen build/win-eigen wine --timeout 300
 }
 
 stufe_release() {
-  cross_bauen
-  wine_halten
+  cross_bauen || { nicht_gelaufen "the build in build/win failed"; return 0; }
+  wine_halten || { nicht_gelaufen "Wine had no display"; return 0; }
   tests_laufen build/win release --timeout 900 -j "$JOBS"
 }
 
 stufe_fuzz() {
-  cmake --preset fuzz -DVELMORA_FUZZ_SEKUNDEN="${FUZZ_SEKUNDEN:-30}" \
-    -DVELMORA_FUZZ_UMRECHNEN_SEKUNDEN="${FUZZ_UMRECHNEN_SEKUNDEN:-10}" >/dev/null
-  bauen build/fuzz
+  { cmake --preset fuzz -DVELMORA_FUZZ_SEKUNDEN="${FUZZ_SEKUNDEN:-30}" \
+    -DVELMORA_FUZZ_UMRECHNEN_SEKUNDEN="${FUZZ_UMRECHNEN_SEKUNDEN:-10}" >/dev/null &&
+    bauen build/fuzz; } || { nicht_gelaufen "the build in build/fuzz failed"; return 0; }
   tests_laufen build/fuzz fuzz -j "$JOBS"
 }
 
-GELAUFEN=0
 for stufe in "$@"; do
-  echo "== Stage $stufe"
-  beginn=$SECONDS
-  "stufe_$stufe"
-  echo "== Stage $stufe took $((SECONDS - beginn)) s"
-  GELAUFEN=$((GELAUFEN + 1))
+  stufe_laufen "$stufe"
 done
-[ "$GELAUFEN" -gt 0 ] && [ "$BESTANDEN" -gt 0 ] || { echo "no test ran"; exit 1; }
-echo "all tests: $BESTANDEN passed, 0 failed"
+zusammenfassung

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A display and a Wine prefix for running Velmora: sourced by run.sh and
 # test.sh. Without a display it starts Xvfb and openbox (for window focus
-# and activation as on a desktop); `wine_beenden` stops what it started.
+# and activation as on a desktop); `wine_beenden` stops what it started,
+# and nothing else.
 
 WINE_GESTARTET=()
 
@@ -9,12 +10,20 @@ anzeige_bereitstellen() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     return 0
   fi
-  local nummer=99
-  while [ -e "/tmp/.X${nummer}-lock" ]; do nummer=$((nummer + 1)); done
-  export DISPLAY=":${nummer}"
-  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb takes a display that no other server holds and writes its number
+  # to descriptor 3 once it accepts clients.
+  local nummer_datei nummer=""
+  nummer_datei=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$nummer_datei" >/dev/null 2>&1 &
   WINE_GESTARTET+=($!)
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 100); do
+    nummer=$(cat "$nummer_datei")
+    [ -z "$nummer" ] || break
+    sleep 0.1
+  done
+  rm -f "$nummer_datei"
+  [ -n "$nummer" ] || { echo "Xvfb gave no display within 10 s" >&2; return 1; }
+  export DISPLAY=":$nummer"
   openbox >/dev/null 2>&1 &
   WINE_GESTARTET+=($!)
   sleep 0.5
@@ -25,7 +34,8 @@ wine_bereitstellen() {
   export WINEPREFIX="${WINEPREFIX:-$PWD/build/wineprefix}"
   export WINEDEBUG="${WINEDEBUG:--all}"
   export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-  anzeige_bereitstellen
+  anzeige_bereitstellen || return 1
+  WINE_BEREIT=1
   if [ ! -f "$WINEPREFIX/.velmora-bereit" ]; then
     echo "== Preparing the Wine prefix $WINEPREFIX (first time: about 15 s)"
     mkdir -p "$WINEPREFIX"
@@ -44,15 +54,16 @@ wine_bereitstellen() {
 # anew.
 WINE_GEHALTEN=""
 wine_halten() {
-  wine_bereitstellen
+  wine_bereitstellen || return 1
   [ -z "$WINE_GEHALTEN" ] || return 0
   wineserver -p </dev/null >/dev/null 2>&1 || true # one may run already
   wine cmd /c exit </dev/null >/dev/null 2>&1
   WINE_GEHALTEN=1
 }
 
+WINE_BEREIT=""
 wine_beenden() {
-  wineserver -k >/dev/null 2>&1 || true
+  [ -z "$WINE_BEREIT" ] || wineserver -k >/dev/null 2>&1 || true
   WINE_GEHALTEN=""
   for pid in "${WINE_GESTARTET[@]}"; do kill "$pid" 2>/dev/null || true; done
   WINE_GESTARTET=()

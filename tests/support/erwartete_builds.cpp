@@ -150,6 +150,7 @@ Build voll() {
               {"1.7976931348623157e308", " ", ANGSTROEM, " ", ANGSTROEM, "1.80e+308"},
               // About 0.38 of DBL_MAX's last unit above it: rounds to it.
               {"1.7976931348623158e286", "T", "m", " ", ANGSTROEM, "1.80e+308"},
+              {"-1.7976931348623158e286", "T", "m", " ", ANGSTROEM, "-1.80e+308"},
           },
           {},
           ALLE,

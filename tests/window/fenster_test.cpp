@@ -76,9 +76,13 @@ void boxSetzen(HWND box, const std::string &eintrag) {
     PRUEFE(waehlen(box, eintrag));
 }
 
-// The error box of a failed request, owned as the build has it.
+// The error box of a failed request; its owner is checked where it is met.
 HWND fehlerbox(const Velmora &v, int versuche) {
-  return dialogFinden("FEHLER", F->fehlerMitBesitzer ? v.fenster() : nullptr, versuche);
+  return dialogFinden("FEHLER", v.prozessId(), versuche);
+}
+
+bool besitzerWieImBuild(const Velmora &v, HWND box) {
+  return (GetWindow(box, GW_OWNER) == v.fenster()) == F->fehlerMitBesitzer;
 }
 
 DWORD WINAPI klicken(void *knopf) {
@@ -96,17 +100,21 @@ std::string umrechnen(const Velmora &v, const std::string &eingabe, const std::s
   boxSetzen(v.element(ZIEL_PRAEFIX), zp);
   boxSetzen(v.element(ZIEL_EINHEIT), ze);
   // The click returns once handled, unless a modal box holds it up: it is
-  // sent from a thread of its own while this one looks for the box.
+  // sent from a thread of its own while this one looks for the box, for
+  // 10 s at most.
   HANDLE klick = CreateThread(nullptr, 0, klicken, v.element(F->ok), 0, nullptr);
   HWND box = nullptr;
-  while (WaitForSingleObject(klick, 10) == WAIT_TIMEOUT && !(box = fehlerbox(v, 1)))
-    ;
-  std::string meldung = box ? "FEHLER: " + meldungsText(box) : text(v.element(F->ausgabe));
-  if (box)
+  for (int i = 0; i < 1000 && !box && WaitForSingleObject(klick, 10) == WAIT_TIMEOUT; ++i)
+    box = fehlerbox(v, 1);
+  std::string meldung = box ? "FEHLER: " + meldungsText(box) : "";
+  if (box) {
+    PRUEFE(besitzerWieImBuild(v, box));
     PRUEFE(schliessen(box));
-  PRUEFE(WaitForSingleObject(klick, 5000) == WAIT_OBJECT_0);
+  }
+  pruefen(WaitForSingleObject(klick, 5000) == WAIT_OBJECT_0,
+          "the click on OK handled within 10 s, or a \"FEHLER\" box", __FILE__, __LINE__);
   CloseHandle(klick);
-  return meldung;
+  return box ? meldung : text(v.element(F->ausgabe));
 }
 
 std::string umrechnenWie(const Velmora &v, const erwartet::Beispiel &f) {
@@ -404,7 +412,7 @@ void fehlerboxPruefen(const Velmora &v) {
     return;
   PRUEFE_GLEICH(meldungsText(box), KEINE_UMRECHNUNG);
   PRUEFE_GLEICH(v.sondeWert("MELDUNG"), "ERROR");
-  PRUEFE_GLEICH(GetWindow(box, GW_OWNER) == v.fenster(), F->fehlerMitBesitzer);
+  PRUEFE(besitzerWieImBuild(v, box));
   PRUEFE_GLEICH(!IsWindowEnabled(v.fenster()), F->fehlerMitBesitzer);
   PRUEFE(schliessen(box));
   v.abwarten();
@@ -423,8 +431,7 @@ void tastenPruefen(const Velmora &v) {
   PostMessageA(v.fenster(), WM_COMMAND, MAKEWPARAM(F->ok, BN_SETFOCUS),
                reinterpret_cast<LPARAM>(v.element(F->ok)));
   v.abwarten();
-  PRUEFE(dialogFinden(nullptr, v.fenster(), 2) == nullptr);
-  PRUEFE(dialogFinden(nullptr, nullptr, 2) == nullptr);
+  PRUEFE(dialogFinden(nullptr, v.prozessId(), 2) == nullptr);
   PRUEFE_GLEICH(text(v.element(F->ausgabe)), GRUND);
   if (klasseIst(v.element(F->ausgabe), "STATIC")) {
     HWND ausgabe = v.element(F->ausgabe);
@@ -459,10 +466,11 @@ std::vector<std::string> kinderTexte(HWND dialog) {
 
 void infoboxPruefen(const Velmora &v) {
   PostMessageA(v.fenster(), WM_COMMAND, IDM_UEBER, 0);
-  HWND info = dialogFinden("", v.fenster());
+  HWND info = dialogFinden("", v.prozessId());
   PRUEFE(info != nullptr);
   if (!info)
     return;
+  PRUEFE(GetWindow(info, GW_OWNER) == v.fenster());
   PRUEFE(!IsWindowEnabled(v.fenster()));
   PRUEFE_GLEICH(GetWindowLongA(info, GWL_STYLE) & WS_CAPTION, 0);
   std::vector<std::string> texte = kinderTexte(info);
@@ -472,7 +480,7 @@ void infoboxPruefen(const Velmora &v) {
     PRUEFE_GLEICH(texte[2], "Velmora");
     PRUEFE_GLEICH(texte[3], "Info \xFC"
                             "ber... (WinBeta V1.xx)");
-    PRUEFE(!texte[4].empty());
+    PRUEFE_GLEICH(texte[4], "Einheiten umrechnen, ohne Gew\xE4hr.");
   }
   HWND icon = GetWindow(GetDlgItem(info, IDOK), GW_HWNDNEXT);
   PRUEFE_GLEICH(GetWindowLongA(icon, GWL_STYLE) & SS_TYPEMASK, SS_ICON);
@@ -493,8 +501,8 @@ void testHilfe() {
   const std::string vorher = zustand(v);
 
   PostMessageA(v.fenster(), WM_COMMAND, IDM_HILFE, 0);
-  HWND box = dialogFinden("Velmora", v.fenster());
-  PRUEFE(box != nullptr);
+  HWND box = dialogFinden("Velmora", v.prozessId());
+  PRUEFE(box != nullptr && GetWindow(box, GW_OWNER) == v.fenster());
   PRUEFE_GLEICH(meldungsText(box), "Die Hilfe ist noch nicht verf\xFC"
                                    "gbar!");
   PRUEFE_GLEICH(v.sondeWert("MELDUNG"), "WARNING");
@@ -505,15 +513,14 @@ void testHilfe() {
   } else {
     // "&über..." only beeps: no dialog of any owner, the window stays enabled.
     befehl(v, IDM_UEBER);
-    PRUEFE(dialogFinden(nullptr, v.fenster(), 4) == nullptr);
-    PRUEFE(dialogFinden(nullptr, nullptr, 2) == nullptr);
+    PRUEFE(dialogFinden(nullptr, v.prozessId(), 4) == nullptr);
     PRUEFE(IsWindowEnabled(v.fenster()));
   }
   PRUEFE_GLEICH(zustand(v), vorher);
 
   // "&Lizenz" only beeps.
   befehl(v, IDM_LIZENZ);
-  PRUEFE(dialogFinden(nullptr, v.fenster(), 4) == nullptr);
+  PRUEFE(dialogFinden(nullptr, v.prozessId(), 4) == nullptr);
   PRUEFE_GLEICH(zustand(v), vorher);
 }
 
@@ -655,7 +662,10 @@ int main(int argc, char **argv) {
                    sizeof systemSeite);
     PRUEFE_GLEICH(std::string(systemSeite), codeSeite);
   }
+  waechterStarten(argv[2], 60);
   gruppe->second();
   std::printf("%s %s: %d passed, %d failed\n", argv[1], argv[2], bestandene(), fehlschlaege());
+  if (fehlschlaege() > 0)
+    verlaufAusgeben();
   return fehlschlaege() == 0 ? 0 : 1;
 }

@@ -17,6 +17,13 @@ void pruefenGleich(long long ist, long long soll, const std::string &was, const 
                    int zeile);
 int fehlschlaege();
 int bestandene();
+// What the driver saw of the programs it started, with the display: told
+// with a failure. `vermerken` adds a line.
+void vermerken(const std::string &was);
+void verlaufAusgeben();
+// Ends the driver with a failure where `sekunden` pass before the group
+// is done: every wait that has no bound of its own ends there.
+void waechterStarten(const std::string &gruppe, DWORD sekunden);
 
 #define PRUEFE(bedingung) pruefen((bedingung), #bedingung, __FILE__, __LINE__)
 #define PRUEFE_GLEICH(ist, soll) pruefenGleich((ist), (soll), #ist, __FILE__, __LINE__)
@@ -33,6 +40,7 @@ public:
   Velmora &operator=(const Velmora &) = delete;
 
   HWND fenster() const { return hwnd; }
+  DWORD prozessId() const { return prozess.dwProcessId; }
   HWND element(int id) const { return GetDlgItem(hwnd, id); }
   // Waits until the program has handled every message sent so far.
   void abwarten() const;
@@ -67,8 +75,8 @@ RECT lageImElternfenster(HWND element);
 std::string klassenName(HWND element);
 
 // A message box or dialog of class "#32770" with this caption (null: any
-// caption) owned by `besitzer`; looks `versuche` times, 50 ms apart.
-HWND dialogFinden(const char *titel, HWND besitzer, int versuche = 40);
+// caption) of the process `prozess`; looks `versuche` times, 50 ms apart.
+HWND dialogFinden(const char *titel, DWORD prozess, int versuche = 40);
 std::string meldungsText(HWND box);
 bool schliessen(HWND box, WPARAM knopf = IDOK);
 

@@ -9,4 +9,8 @@ trap 'rm -f "$fehler"' EXIT
 "$@" 2>"$fehler"
 code=$?
 cat "$fehler" >&2
+# A driver that could not even say why (Wine without a display or server):
+# the command, its exit code and the environment it had.
+[ "$code" -eq 0 ] || echo "$* ended with exit code $code" \
+  "(DISPLAY=${DISPLAY:-none}, WINEPREFIX=${WINEPREFIX:-none})" >&2
 exit $code

@@ -24,6 +24,7 @@ void KelvinToCelsius::berechne()
 
 
 //  Fuß ---> Meter
+/// Nur ein Funktionskommentar
 void FeetToMeter::berechne()
 {
   ergebnis = basis * 0.3048;

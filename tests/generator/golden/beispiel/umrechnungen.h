@@ -36,6 +36,7 @@ class MeterToFeet : public Umrechnung
 
 // Kelvin ---> Grad Celsius
 /// \brief %Umrechnung von Kelvin in Grad Celsius
+/// Nur ein Klassenkommentar
 class KelvinToCelsius : public Umrechnung
 {
   public: 
