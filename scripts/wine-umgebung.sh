@@ -33,7 +33,7 @@ anzeige_bereitstellen() {
 wine_bereitstellen() {
   export WINEPREFIX="${WINEPREFIX:-$PWD/build/wineprefix}"
   export WINEDEBUG="${WINEDEBUG:--all}"
-  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winemenubuilder.exe,mscoree,mshtml=}"
   anzeige_bereitstellen || return 1
   WINE_BEREIT=1
   if [ ! -f "$WINEPREFIX/.velmora-bereit" ]; then

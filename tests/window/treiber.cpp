@@ -6,8 +6,6 @@
 namespace {
 
 int bestanden = 0, fehlgeschlagen = 0;
-std::string verlauf;
-HANDLE laufend = nullptr; // the program started last, while it runs
 
 std::string sichtbar(const std::string &text) {
   std::string ergebnis;
@@ -78,38 +76,8 @@ void pruefenGleich(long long ist, long long soll, const std::string &was, const 
 }
 
 void vermerken(const std::string &was) {
-  verlauf += "  " + was + "\n";
-}
-
-void verlaufAusgeben() {
-  const char *anzeige = std::getenv("DISPLAY");
-  std::printf("What the driver saw (display %s):\n%s", anzeige ? anzeige : "none", verlauf.c_str());
+  std::printf("  %s\n", was.c_str());
   std::fflush(stdout);
-}
-
-namespace {
-
-struct Wache {
-  std::string gruppe;
-  DWORD sekunden;
-};
-
-DWORD WINAPI wachen(void *parameter) {
-  const Wache *wache = static_cast<const Wache *>(parameter);
-  Sleep(wache->sekunden * 1000);
-  std::printf("FAILED: group %s not done after %lu s\n", wache->gruppe.c_str(), wache->sekunden);
-  verlaufAusgeben();
-  if (laufend)
-    TerminateProcess(laufend, 99);
-  ExitProcess(1);
-}
-
-} // namespace
-
-void waechterStarten(const std::string &gruppe, DWORD sekunden) {
-  static Wache wache;
-  wache = {gruppe, sekunden};
-  CloseHandle(CreateThread(nullptr, 0, wachen, &wache, 0, nullptr));
 }
 
 int fehlschlaege() {
@@ -143,11 +111,9 @@ Velmora::Velmora(const std::string &build) : prozess() {
   if (!CreateProcessA(nullptr, &befehl[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start,
                       &prozess)) {
     std::printf("FAILED: cannot start %s: error %lu\n", befehl.c_str(), GetLastError());
-    verlaufAusgeben();
     std::exit(1);
   }
   CloseHandle(nichts);
-  laufend = prozess.hProcess;
   vermerken("started " + befehl + " as process " + std::to_string(prozess.dwProcessId));
   WaitForInputIdle(prozess.hProcess, 10000);
   hwnd = hauptfensterAbwarten(prozess.dwProcessId);
@@ -156,7 +122,6 @@ Velmora::Velmora(const std::string &build) : prozess() {
     GetExitCodeProcess(prozess.hProcess, &code);
     std::printf("FAILED: %s shows no window within 15 s (%s %lu)\n", befehl.c_str(),
                 code == STILL_ACTIVE ? "still running, code" : "ended with", code);
-    verlaufAusgeben();
     TerminateProcess(prozess.hProcess, 99);
     std::exit(1);
   }
@@ -173,12 +138,12 @@ Velmora::~Velmora() {
     if (WaitForSingleObject(prozess.hProcess, 5000) == WAIT_TIMEOUT) {
       vermerken("still running 5 s after WM_CLOSE: terminated");
       TerminateProcess(prozess.hProcess, 99);
+      WaitForSingleObject(prozess.hProcess, 1000);
     }
   }
   DWORD code = 0;
   GetExitCodeProcess(prozess.hProcess, &code);
   vermerken("it ended with exit code " + std::to_string(code));
-  laufend = nullptr;
   CloseHandle(prozess.hThread);
   CloseHandle(prozess.hProcess);
 }

@@ -17,13 +17,9 @@ void pruefenGleich(long long ist, long long soll, const std::string &was, const 
                    int zeile);
 int fehlschlaege();
 int bestandene();
-// What the driver saw of the programs it started, with the display: told
-// with a failure. `vermerken` adds a line.
+// What the driver sees of the programs it starts, a line as it happens:
+// what a failure's output tells of them.
 void vermerken(const std::string &was);
-void verlaufAusgeben();
-// Ends the driver with a failure where `sekunden` pass before the group
-// is done: every wait that has no bound of its own ends there.
-void waechterStarten(const std::string &gruppe, DWORD sekunden);
 
 #define PRUEFE(bedingung) pruefen((bedingung), #bedingung, __FILE__, __LINE__)
 #define PRUEFE_GLEICH(ist, soll) pruefenGleich((ist), (soll), #ist, __FILE__, __LINE__)
