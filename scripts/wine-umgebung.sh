@@ -24,6 +24,7 @@ anzeige_bereitstellen() {
   rm -f "$nummer_datei"
   [ -n "$nummer" ] || { echo "Xvfb gave no display within 10 s" >&2; return 1; }
   export DISPLAY=":$nummer"
+  echo "== Xvfb on display $DISPLAY"
   openbox >/dev/null 2>&1 &
   WINE_GESTARTET+=($!)
   sleep 0.5
