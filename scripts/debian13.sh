@@ -59,7 +59,7 @@ laufen run ohne "bash scripts/run.sh"
 laufen test ohne "bash scripts/test.sh"
 
 echo "== In Debian $(cat "$SYSTEM/etc/debian_version"):" \
-  "$(chroot "$SYSTEM" sh -c 'wine --version; g++ --version | head -n 1; cmake --version | head -n 1' |
+  "$(chroot "$SYSTEM" sh -c 'WINEDEBUG=-all wine --version; g++ --version | head -n 1; cmake --version | head -n 1' |
     paste -sd, -)"
 printf '%s\n' "${CODES[@]}"
 warnungen=$(cat "$SYSTEM".{run,test}.log | grep -c 'CMake Warning' || true)
