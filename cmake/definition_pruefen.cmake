@@ -1,18 +1,18 @@
 # Checks a definition file before anything is generated from it, with
 # definitionspruefer (zorbel's own reader), for what no compiler sees: an
 # entry the reader drops, a label that would not compile to its own text,
-# and a quantity code ("T") that is none of the build's "&Größe" commands
-# (the IDM_ ids of its build.h other than "Alles"), whose units would show
-# only under "Alles". Builds with fixed unit tables read no code and accept
-# any. The check names the file, the line and the entry of each fault and
-# then stops the build. With KOPIEN it also writes there the copies of the
-# generated files annotated with #line, which the build compiles first, so
-# that the compiler judges the rest and names the definition file's lines.
+# a field's text that would reach into the generated lines around it, and a
+# quantity code ("T") that is none of the build's "&Größe" commands (the
+# IDM_ ids of its build.h other than "Alles"), whose units would show only
+# under "Alles". Builds with fixed unit tables read no code and accept any.
+# The check names the file, the line and the entry of each fault and then
+# stops the build. With KARTE it also writes there the map by which the
+# build shows the compiler's messages at the definition file's lines
+# (orte_zuordnen.cmake).
 #
 # Run by the build before zorbel generates, or alone:
 #   cmake -DPRUEFER=<definitionspruefer> [-DEMULATOR=wine] -DDEFINITION=<file>
-#     -DBUILD_H=<converter/builds/NAME/build.h> [-DKOPIEN=<folder> -DGENERIERT=<zorbel's folder>]
-#     -P definition_pruefen.cmake
+#     -DBUILD_H=<converter/builds/NAME/build.h> [-DKARTE=<map>] -P definition_pruefen.cmake
 cmake_policy(VERSION 3.16)
 
 # The quantity codes of the build's menu; empty for fixed unit tables.
@@ -33,15 +33,13 @@ endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE AND DEFINITION)
   menue_codes(${BUILD_H} codes)
-  set(kopien)
-  if(KOPIEN)
-    set(kopien --kopien ${GENERIERT})
-  else()
-    set(KOPIEN .)
+  set(karte)
+  if(KARTE)
+    set(karte --karte ${KARTE})
   endif()
   # EMULATOR: what runs a PRUEFER built for another system.
-  execute_process(COMMAND ${EMULATOR} ${PRUEFER} ${kopien} ${DEFINITION} ${codes}
-    WORKING_DIRECTORY ${KOPIEN} RESULT_VARIABLE ergebnis OUTPUT_QUIET)
+  execute_process(COMMAND ${EMULATOR} ${PRUEFER} ${karte} ${DEFINITION} ${codes}
+    RESULT_VARIABLE ergebnis OUTPUT_QUIET)
   if(NOT ergebnis EQUAL 0)
     message(FATAL_ERROR "${DEFINITION} cannot be built (see above)")
   endif()

@@ -1,82 +1,70 @@
 #include "ausgabe_datei.h"
 
-#include "herkunft.h"
-
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-AusgabeDatei::AusgabeDatei(const char *zielName, const Herkunft *herkunft)
-    : datei(zielName), zielName(zielName), herkunft(herkunft) {
-  puffer.reserve(PUFFER_GROESSE + 4096);
-}
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
-void AusgabeDatei::schreiben(const char *text, std::size_t laenge) {
-  const char *ende = text + laenge;
-  while (text < ende) {
-    const void *zeilenEnde = std::memchr(text, '\n', static_cast<std::size_t>(ende - text));
-    if (!zeilenEnde) {
-      puffer.append(text, static_cast<std::size_t>(ende - text));
-      break;
+void AusgabeDatei::anhaengen(const char *text, std::size_t laenge) {
+  if (inhalt.size() == zeilenAnfang) // a line begun by this text
+    zeilen.back().eintrag = aktuell;
+  for (const char *ende = text + laenge; text < ende;) {
+    const char *lf = static_cast<const char *>(std::memchr(text, '\n', ende - text));
+    if (!lf) {
+      inhalt.append(text, ende);
+      return;
     }
-    const char *lf = static_cast<const char *>(zeilenEnde);
-    puffer.append(text, static_cast<std::size_t>(lf - text));
-    puffer.append("\r\n", 2);
+    inhalt.append(text, lf).append("\r\n");
+    zeilenAnfang = inhalt.size();
+    zeilen.push_back({aktuell, nullptr, 0});
     text = lf + 1;
-    if (herkunft)
-      zeileBeendet();
   }
-  // An annotated copy stays whole until the end, for the #line of a field
-  // that comes late in its line.
-  if (puffer.size() >= PUFFER_GROESSE && !herkunft)
-    pufferLeeren();
-}
-
-void AusgabeDatei::feldVermerken(const std::string &feld) {
-  unsigned long zeile = herkunft->zeileVon(feld);
-  if (!zeile || vermerkt)
-    return;
-  puffer.insert(zeilenAnfang, herkunft->inDerDefinition(zeile));
-  vermerkt = true;
-}
-
-void AusgabeDatei::zeileBeendet() {
-  ++zeilenNummer;
-  if (vermerkt)
-    puffer += herkunft->imGenerierten(zeilenNummer, zielName);
-  vermerkt = false;
-  zeilenAnfang = puffer.size();
-}
-
-void AusgabeDatei::pufferLeeren() {
-  if (!fehler && !datei.schreiben(puffer.data(), puffer.size()))
-    fehler = true;
-  puffer.clear();
 }
 
 AusgabeDatei &AusgabeDatei::operator<<(const char *text) {
-  schreiben(text, std::strlen(text));
+  anhaengen(text, std::strlen(text));
   return *this;
 }
 
-AusgabeDatei &AusgabeDatei::operator<<(const std::string &text) {
-  if (herkunft)
-    feldVermerken(text);
-  schreiben(text.data(), text.size());
+AusgabeDatei &AusgabeDatei::operator<<(const std::string &feld) {
+  if (!zeilen.back().feld)
+    zeilen.back() = {aktuell, &feld, inhalt.size() - zeilenAnfang};
+  anhaengen(feld.data(), feld.size());
   return *this;
 }
 
 AusgabeDatei &AusgabeDatei::operator<<(int zahl) {
-  char text[16];
-  int laenge = std::snprintf(text, sizeof text, "%d", zahl);
-  schreiben(text, static_cast<std::size_t>(laenge));
+  const std::string text = std::to_string(zahl);
+  anhaengen(text.data(), text.size());
   return *this;
 }
 
-Abschluss AusgabeDatei::abschliessen() {
-  if (!datei.erstellt())
+namespace {
+
+// On Windows a file that another program holds open for a moment (a
+// second zorbel writing it, a virus scanner, an indexer) is refused as
+// EACCES: it is tried again for about 2 s.
+std::FILE *oeffnen(const char *name) {
+  std::FILE *datei = std::fopen(name, "wb");
+#ifdef _WIN32
+  for (int versuch = 0; !datei && errno == EACCES && versuch < 100; ++versuch) {
+    Sleep(20);
+    datei = std::fopen(name, "wb");
+  }
+#endif
+  return datei;
+}
+
+} // namespace
+
+Abschluss AusgabeDatei::schreiben(const char *name) const {
+  std::FILE *datei = oeffnen(name);
+  if (!datei)
     return Abschluss::NICHT_ERSTELLT;
-  pufferLeeren();
-  if (fehler || !datei.abschliessen())
-    return Abschluss::NICHT_GESCHRIEBEN;
-  return Abschluss::GESCHRIEBEN;
+  const bool geschrieben = std::fwrite(inhalt.data(), 1, inhalt.size(), datei) == inhalt.size();
+  return std::fclose(datei) == 0 && geschrieben ? Abschluss::GESCHRIEBEN
+                                                : Abschluss::NICHT_GESCHRIEBEN;
 }

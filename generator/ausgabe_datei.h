@@ -1,52 +1,52 @@
-// A generated file, buffered and written through its ZielDatei (a new file
-// put in the target's place once complete, or the target itself where
-// nothing else would do). Every "\n" of the text is written as CR LF. With
-// a Herkunft it is the file's annotated copy: a line that holds a field's
-// text (written as the entry list's own string) is preceded by a #line to
-// the field's line in the definition file and followed by one back to the
-// generated file.
+// A generated file: its text is gathered in memory, every "\n" as CR LF,
+// and written in one go once complete, to a file opened as any program
+// opens one for writing (created, or truncated where it exists). It also
+// notes where each of its lines came from, for the compiler's messages.
 #ifndef ZORBEL_AUSGABE_DATEI_H
 #define ZORBEL_AUSGABE_DATEI_H
 
-#include "ziel_datei.h"
+#include "config_eintrag.h"
 
 #include <string>
-
-class Herkunft;
+#include <vector>
 
 // How writing a generated file ended.
 enum class Abschluss { GESCHRIEBEN, NICHT_ERSTELLT, NICHT_GESCHRIEBEN };
 
+// Where one generated line came from: the entry whose part of the file it
+// is (null: none), and the first string of the entry list that it holds (a
+// field's text, null: none) with the column, from 0, at which it begins.
+struct Zeilenherkunft {
+  const ConfigEintrag *eintrag = nullptr;
+  const std::string *feld = nullptr;
+  std::size_t spalte = 0;
+};
+
 class AusgabeDatei {
 public:
-  explicit AusgabeDatei(const char *zielName, const Herkunft *herkunft = nullptr);
-  AusgabeDatei(const AusgabeDatei &) = delete;
-  AusgabeDatei &operator=(const AusgabeDatei &) = delete;
-
   AusgabeDatei &operator<<(const char *text);
-  AusgabeDatei &operator<<(const std::string &text);
+  // A string is taken for a text of the entry list: the writers write
+  // fields as the list's own strings and everything else as literals.
+  AusgabeDatei &operator<<(const std::string &feld);
   AusgabeDatei &operator<<(int zahl);
 
-  // Writes what is left and puts the file in the target's place.
-  Abschluss abschliessen();
+  // The lines that follow are the part of `eintrag` (null: of no entry).
+  void teilVon(const ConfigEintrag *eintrag) { aktuell = eintrag; }
+
+  const std::string &text() const { return inhalt; }
+  // One element per line begun, the first line first.
+  const std::vector<Zeilenherkunft> &herkunft() const { return zeilen; }
+
+  // Opens the file `name`, writes the text and closes it.
+  Abschluss schreiben(const char *name) const;
 
 private:
-  static const std::size_t PUFFER_GROESSE = 1 << 16;
+  void anhaengen(const char *text, std::size_t laenge);
 
-  void schreiben(const char *text, std::size_t laenge);
-  void pufferLeeren();
-  // The annotated copy's bookkeeping, at a field and at each line end.
-  void feldVermerken(const std::string &feld);
-  void zeileBeendet();
-
-  ZielDatei datei;
-  std::string puffer;
-  bool fehler = false;
-  const char *zielName;
-  const Herkunft *herkunft;
-  std::size_t zeilenAnfang = 0;   // in `puffer`, of the line being written
-  unsigned long zeilenNummer = 1; // of that line, in the file without #line
-  bool vermerkt = false;          // that line has its #line
+  std::string inhalt;
+  std::vector<Zeilenherkunft> zeilen = std::vector<Zeilenherkunft>(1);
+  std::size_t zeilenAnfang = 0; // in `inhalt`, of the line being written
+  const ConfigEintrag *aktuell = nullptr;
 };
 
 #endif

@@ -31,7 +31,65 @@ void bezeichnungenPruefen(const char *dateiName, const ConfigEintrag &e, const E
       befunde.emplace_back(
           z.klasse, meldung(dateiName, s.zeile, e.klassenName,
                             std::string(": the ") + s.seite + " label holds a '\"' or a '\\'"));
+    else if (s.bez.find_first_of(" \t") == 0 || s.bez.find_last_of(" \t") == s.bez.size() - 1)
+      befunde.emplace_back(z.klasse,
+                           meldung(dateiName, s.zeile, e.klassenName,
+                                   std::string(": the ") + s.seite +
+                                       " label begins or ends with a blank, which no unit "
+                                       "box shows but every comparison sees"));
   }
+}
+
+// Whether C++ text leaves a /* comment open at its end.
+bool kommentarBleibtOffen(const std::string &text) {
+  char zustand = 'c'; // in code, in a literal ('"' or '\''), in a comment ('*')
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (zustand == '*') {
+      if (text.compare(i, 2, "*/") == 0) {
+        zustand = 'c';
+        ++i;
+      }
+    } else if (zustand != 'c') {
+      if (text[i] == '\\')
+        ++i;
+      else if (text[i] == zustand)
+        zustand = 'c';
+    } else if (text.compare(i, 2, "//") == 0) {
+      return false;
+    } else if (text.compare(i, 2, "/*") == 0) {
+      zustand = '*';
+      ++i;
+    } else if (text[i] == '"' || text[i] == '\'') {
+      zustand = text[i];
+    }
+  }
+  return zustand == '*';
+}
+
+// A field's text stands in a generated line between fixed text: it may not
+// reach into the lines around it, nor be a line of its own.
+void feldtextePruefen(const char *dateiName, const ConfigEintrag &e, const EintragsZeilen &z,
+                      Befunde &befunde) {
+  auto befund = [&](unsigned long zeile, const std::string &was) {
+    befunde.emplace_back(z.klasse, meldung(dateiName, zeile, e.klassenName, was));
+  };
+  // F, Z, D and d end their generated lines: a backslash at the end of one
+  // joins the next line to it.
+  for (const TextFeld &feld : TEXTFELDER) {
+    const std::string &text = e.*feld.feld;
+    if (std::string("FZDd").find(feld.schluessel) == std::string::npos)
+      continue;
+    const std::size_t ende = text.find_last_not_of(" \t");
+    if (ende != std::string::npos && text[ende] == '\\')
+      befund(z.*feld.zeile, std::string(": its ") + feld.schluessel +
+                                " text ends with a backslash, which joins the next generated "
+                                "line to it");
+  }
+  const std::size_t anfang = e.berechnung.find_first_not_of(" \t");
+  if (anfang != std::string::npos && e.berechnung[anfang] == '#')
+    befund(z.berechnung, ": its F text is a preprocessor line, not a statement");
+  if (kommentarBleibtOffen(e.berechnung))
+    befund(z.berechnung, ": its F text opens a /* comment that it does not close");
 }
 
 void codePruefen(const char *dateiName, const ConfigEintrag &e, const EintragsZeilen &z,
@@ -57,13 +115,21 @@ std::vector<std::string> definitionPruefen(const char *dateiName, const ConfigLi
   auto zeile = fundstellen.eintraege.begin();
   for (const ConfigEintrag &e : liste) {
     bezeichnungenPruefen(dateiName, e, *zeile, befunde);
+    feldtextePruefen(dateiName, e, *zeile, befunde);
     codePruefen(dateiName, e, *zeile++, codes, befunde);
   }
   for (const Unvollstaendig &u : fundstellen.unvollstaendige)
     befunde.emplace_back(u.zeile, meldung(dateiName, u.zeile, u.klasse,
-                                          " lacks " + u.fehlend +
+                                          " lacks " + u.schluessel +
                                               ": the reader drops it, and its values pass to "
                                               "the next entry"));
+  const Unvollstaendig &offen = fundstellen.offen;
+  if (offen.zeile)
+    befunde.emplace_back(offen.zeile,
+                         meldung(dateiName, offen.zeile, offen.klasse,
+                                 " (" + offen.schluessel +
+                                     ") has no \"E\" before the end of the file: the reader "
+                                     "drops it"));
   std::stable_sort(befunde.begin(), befunde.end(),
                    [](const auto &a, const auto &b) { return a.first < b.first; });
   std::vector<std::string> ergebnis;

@@ -14,12 +14,12 @@ void funktionSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {
 
 } // namespace
 
-Abschluss funktionenErstellen(const char *dateiName, const ConfigListe &liste,
-                              const Herkunft *herkunft) {
-  AusgabeDatei datei(dateiName, herkunft);
+void funktionenErstellen(AusgabeDatei &datei, const char *dateiName, const ConfigListe &liste) {
   dateiKopfSchreiben(datei, "// ", dateiName);
   datei << "#include \"" << KLASSEN_DATEI << "\"\n\n\n";
-  for (const ConfigEintrag &eintrag : liste)
+  for (const ConfigEintrag &eintrag : liste) {
+    datei.teilVon(&eintrag);
     funktionSchreiben(datei, eintrag);
-  return datei.abschliessen();
+  }
+  datei.teilVon(nullptr);
 }

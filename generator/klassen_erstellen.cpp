@@ -25,15 +25,15 @@ void klasseSchreiben(AusgabeDatei &datei, const ConfigEintrag &e) {
 
 } // namespace
 
-Abschluss klassenErstellen(const char *dateiName, const ConfigListe &liste,
-                           const Herkunft *herkunft) {
-  AusgabeDatei datei(dateiName, herkunft);
+void klassenErstellen(AusgabeDatei &datei, const char *dateiName, const ConfigListe &liste) {
   dateiKopfSchreiben(datei, "//  ", dateiName);
   datei << "#ifndef H_UMRECHNUNGEN\n"
         << "#define H_UMRECHNUNGEN\n\n"
         << "#include \"umrechnung.h\"\n\n";
-  for (const ConfigEintrag &eintrag : liste)
+  for (const ConfigEintrag &eintrag : liste) {
+    datei.teilVon(&eintrag);
     klasseSchreiben(datei, eintrag);
+  }
+  datei.teilVon(nullptr);
   datei << "#endif\n";
-  return datei.abschliessen();
 }

@@ -1,24 +1,20 @@
 #include "konfiguration_lesen.h"
 
-#include "zeilen_leser.h"
-
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <sys/stat.h>
 #include <utility>
 
 namespace {
 
-// The entry being collected, in a list node of its own that moves into the
-// entry list whole when the entry is complete; one bit per text field set.
+// The entry being collected; one bit per text field set.
 struct AktuellerEintrag {
-  ConfigListe knoten = ConfigListe(1);
+  ConfigEintrag eintrag;
   unsigned gesetzt = 0;
   EintragsZeilen zeilen;
   unsigned long anfang = 0; // the first field line since the last "E"
-  ConfigEintrag &eintrag() { return knoten.front(); }
-  const ConfigEintrag &eintrag() const { return knoten.front(); }
+  std::string schluessel;   // the keys since then, as "C, T"
 };
 
 enum ZeilenArt { FELD, UEBERSPRINGEN, ENDE_DES_EINTRAGS, FEHLERHAFT };
@@ -47,71 +43,68 @@ const TextFeld *textFeld(char schluessel) {
   return nullptr;
 }
 
-// One line of the definition file, without its line feed.
-struct Zeile {
-  const char *text;
-  std::size_t laenge;
-};
+enum Schnitt { ZEILE, ZU_LANG, ENDE };
+
+// Cuts the next line from `inhalt` at `position`, without its CR bytes.
+Schnitt zeileSchneiden(const std::string &inhalt, std::size_t &position, std::string &zeile) {
+  if (position >= inhalt.size())
+    return ENDE;
+  const std::size_t lf = std::min(inhalt.find('\n', position), inhalt.size());
+  zeile.assign(inhalt, position, lf - position);
+  zeile.erase(std::remove(zeile.begin(), zeile.end(), '\r'), zeile.end());
+  position = lf + 1;
+  if (zeile.size() > MAX_ZEILENLAENGE)
+    return ZU_LANG;
+  if (lf == inhalt.size() && (zeile.empty() || zeile.size() == MAX_ZEILENLAENGE))
+    return ENDE;
+  return ZEILE;
+}
+
+void schluesselAnhaengen(std::string &liste, char schluessel) {
+  liste += (liste.empty() ? "" : ", ") + std::string(1, schluessel);
+}
 
 // A value is every byte from the third character on, NUL bytes included;
 // a field line of the key alone sets the empty text (or 0).
-void textSetzen(std::string &feld, const Zeile &zeile) {
-  if (zeile.laenge > 2)
-    feld.assign(zeile.text + 2, zeile.laenge - 2);
-  else
-    feld.clear();
-}
-
-int zahlWert(const Zeile &zeile) {
-  char zahl[ZeilenLeser::MAX_ZEILENLAENGE + 1];
-  const std::size_t laenge = zeile.laenge > 2 ? zeile.laenge - 2 : 0;
-  std::memcpy(zahl, zeile.text + 2, laenge);
-  zahl[laenge] = '\0';
-  return zahlLesen(zahl);
-}
-
-ZeilenArt zeileAuswerten(const Zeile &zeile, unsigned long zeilenNummer,
+ZeilenArt zeileAuswerten(const std::string &zeile, unsigned long zeilenNummer,
                          AktuellerEintrag &aktuell) {
-  if (zeile.laenge == 0 || zeile.text[0] == '#')
+  if (zeile.empty() || zeile[0] == '#')
     return UEBERSPRINGEN;
-  char schluessel = zeile.text[0];
+  const char schluessel = zeile[0];
   if (schluessel == 'E')
     return ENDE_DES_EINTRAGS;
+  const std::string wert = zeile.size() > 2 ? zeile.substr(2) : "";
+  const TextFeld *feld = textFeld(schluessel);
+  if (schluessel == 'T' || schluessel == 'P')
+    (schluessel == 'T' ? aktuell.eintrag.typNummer : aktuell.eintrag.potenz) =
+        zahlLesen(wert.c_str());
+  else if (feld)
+    aktuell.eintrag.*feld->feld = wert;
+  else
+    return FEHLERHAFT;
+  if (feld) {
+    aktuell.gesetzt |= feld->bit;
+    aktuell.zeilen.*feld->zeile = zeilenNummer;
+  } else if (schluessel == 'T') {
+    aktuell.zeilen.typ = zeilenNummer;
+  }
   if (!aktuell.anfang)
     aktuell.anfang = zeilenNummer;
-  if (schluessel == 'T' || schluessel == 'P') {
-    (schluessel == 'T' ? aktuell.eintrag().typNummer : aktuell.eintrag().potenz) = zahlWert(zeile);
-    if (schluessel == 'T')
-      aktuell.zeilen.typ = zeilenNummer;
-    return FELD;
-  }
-  const TextFeld *feld = textFeld(schluessel);
-  if (!feld)
-    return FEHLERHAFT;
-  textSetzen(aktuell.eintrag().*feld->feld, zeile);
-  aktuell.gesetzt |= feld->bit;
-  aktuell.zeilen.*feld->zeile = zeilenNummer;
+  if (aktuell.schluessel.find(schluessel) == std::string::npos)
+    schluesselAnhaengen(aktuell.schluessel, schluessel);
   return FELD;
 }
 
-bool vollstaendig(const AktuellerEintrag &aktuell) {
-  return (aktuell.gesetzt & ALLE_PFLICHTTEXTE) == ALLE_PFLICHTTEXTE &&
-         aktuell.eintrag().typNummer != 0 && aktuell.eintrag().potenz != 0;
-}
-
-// What an incomplete entry lacks, as "P, T".
+// What an incomplete entry lacks, as "P, T"; empty for a complete one.
 std::string fehlendeSchluessel(const AktuellerEintrag &aktuell) {
   std::string fehlend;
-  auto fehlt = [&fehlend](char schluessel) {
-    fehlend += (fehlend.empty() ? "" : ", ") + std::string(1, schluessel);
-  };
   for (const TextFeld &feld : TEXTFELDER)
     if ((feld.bit & ALLE_PFLICHTTEXTE) && !(aktuell.gesetzt & feld.bit))
-      fehlt(feld.schluessel);
-  if (aktuell.eintrag().typNummer == 0)
-    fehlt('T');
-  if (aktuell.eintrag().potenz == 0)
-    fehlt('P');
+      schluesselAnhaengen(fehlend, feld.schluessel);
+  if (aktuell.eintrag.typNummer == 0)
+    schluesselAnhaengen(fehlend, 'T');
+  if (aktuell.eintrag.potenz == 0)
+    schluesselAnhaengen(fehlend, 'P');
   return fehlend;
 }
 
@@ -120,18 +113,18 @@ std::string fehlendeSchluessel(const AktuellerEintrag &aktuell) {
 void eintragAbschliessen(AktuellerEintrag &aktuell, ConfigListe &liste, Fundstellen *fundstellen) {
   const unsigned long anfang = aktuell.anfang;
   aktuell.anfang = 0;
-  if (!vollstaendig(aktuell)) {
+  aktuell.schluessel.clear();
+  const std::string fehlend = fehlendeSchluessel(aktuell);
+  if (!fehlend.empty()) {
     if (fundstellen && anfang)
-      fundstellen->unvollstaendige.push_back(
-          {anfang, aktuell.eintrag().klassenName, fehlendeSchluessel(aktuell)});
+      fundstellen->unvollstaendige.push_back({anfang, aktuell.eintrag.klassenName, fehlend});
     return;
   }
-  liste.splice(liste.end(), aktuell.knoten);
-  aktuell.knoten.emplace_back();
-  aktuell.gesetzt = 0;
+  liste.push_back(aktuell.eintrag);
+  aktuell.zeilen.anfang = anfang;
   if (fundstellen)
     fundstellen->eintraege.push_back(aktuell.zeilen);
-  aktuell.zeilen = EintragsZeilen();
+  aktuell = AktuellerEintrag();
 }
 
 bool istLeerraum(char zeichen) {
@@ -155,27 +148,23 @@ int zahlLesen(const char *text) {
   return static_cast<std::int32_t>(wert);
 }
 
-Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, Fundstellen *fundstellen) {
+Lesung textLesen(std::string inhalt, ConfigListe &liste, Fundstellen *fundstellen) {
+  // Byte 0x1A ends the file: nothing behind it is read.
+  inhalt.resize(std::min(inhalt.find('\x1A'), inhalt.size()));
   AktuellerEintrag aktuell;
-  Zeile zeile = {nullptr, 0};
+  std::string text;
+  std::size_t position = 0;
   Lesung lesung;
-  for (;;) {
-    ZeilenLeser::Ergebnis ergebnis = leser.naechsteZeile(zeile.text, zeile.laenge);
-    if (ergebnis == ZeilenLeser::ENDE)
-      return lesung;
-    if (ergebnis == ZeilenLeser::LESEFEHLER) {
-      lesung.art = Lesung::LESEFEHLER;
-      return lesung;
-    }
+  for (Schnitt schnitt; (schnitt = zeileSchneiden(inhalt, position, text)) != ENDE;) {
     ++lesung.zeile;
-    if (ergebnis == ZeilenLeser::ZU_LANG) {
+    if (schnitt == ZU_LANG) {
       lesung.art = Lesung::ZU_LANG;
       return lesung;
     }
-    switch (zeileAuswerten(zeile, lesung.zeile, aktuell)) {
+    switch (zeileAuswerten(text, lesung.zeile, aktuell)) {
     case FEHLERHAFT:
       lesung.art = Lesung::FEHLERHAFT;
-      lesung.text.assign(zeile.text, zeile.laenge);
+      lesung.text = text;
       return lesung;
     case ENDE_DES_EINTRAGS:
       eintragAbschliessen(aktuell, liste, fundstellen);
@@ -184,6 +173,9 @@ Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, Fundstellen *funds
       break;
     }
   }
+  if (fundstellen && aktuell.anfang)
+    fundstellen->offen = {aktuell.anfang, aktuell.eintrag.klassenName, aktuell.schluessel};
+  return lesung;
 }
 
 namespace {
@@ -204,8 +196,15 @@ Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, Fundstellen
     lesung.art = istVerzeichnis(dateiName) ? Lesung::LESEFEHLER : Lesung::NICHT_GEOEFFNET;
     return lesung;
   }
-  ZeilenLeser leser(datei);
-  lesung = eintraegeLesen(leser, liste, fundstellen);
+  std::string inhalt;
+  char puffer[1 << 16];
+  for (std::size_t gelesen; (gelesen = std::fread(puffer, 1, sizeof puffer, datei)) > 0;)
+    inhalt.append(puffer, gelesen);
+  const bool fehler = std::ferror(datei);
   std::fclose(datei);
-  return lesung;
+  if (fehler) {
+    lesung.art = Lesung::LESEFEHLER;
+    return lesung;
+  }
+  return textLesen(std::move(inhalt), liste, fundstellen);
 }

@@ -3,31 +3,36 @@
 #define ZORBEL_KONFIGURATION_LESEN_H
 
 #include "config_eintrag.h"
-#include "zeilen_leser.h"
 
 #include <string>
 #include <vector>
 
-// The lines that gave a complete entry its class name, code, statement and
-// labels, counted from 1, for messages that point into the file.
+// The longest line the reader takes, in bytes without CR and line feed.
+const std::size_t MAX_ZEILENLAENGE = 1022;
+
+// The lines that gave a complete entry its fields, counted from 1, for
+// messages that point into the file; `anfang`: its first line.
 struct EintragsZeilen {
-  unsigned long klasse = 0, typ = 0, berechnung = 0, quellName = 0, quelle = 0, zielName = 0,
-                ziel = 0, klassenKommentar = 0, funktionsKommentar = 0;
+  unsigned long anfang = 0, klasse = 0, typ = 0, berechnung = 0, quellName = 0, quelle = 0,
+                zielName = 0, ziel = 0, klassenKommentar = 0, funktionsKommentar = 0;
 };
 
-// An entry that ended ("E") without all it needs: the reader drops it, and
-// its values carry over into the next.
+// An entry that the reader drops: one that ended ("E") without all it needs,
+// whose values carry over into the next, or one that the file ends before
+// its "E".
 struct Unvollstaendig {
   unsigned long zeile = 0; // its first line
   std::string klasse;      // its class name, if it has one
-  std::string fehlend;     // the keys it lacks, as "P, T"
+  std::string schluessel;  // the keys it lacks, or those an unended one has, as "P, T"
 };
 
 // Where the entries stand in the file: the lines of each complete entry, in
-// list order, and the entries dropped as incomplete.
+// list order, the entries dropped as incomplete, and an unended last one
+// (`zeile` 0: none).
 struct Fundstellen {
   std::vector<EintragsZeilen> eintraege;
   std::vector<Unvollstaendig> unvollstaendige;
+  Unvollstaendig offen;
 };
 
 // The text fields: key, bit in the reader's record of what is set, field,
@@ -50,12 +55,15 @@ struct Lesung {
 
 // Appends every complete entry of the file to `liste` (and where the
 // entries stand to `fundstellen`, if given) and returns what happened; it
-// reports nothing.
+// reports nothing. The file is read whole, then cut into lines: CR bytes
+// are dropped, byte 0x1A ends the file, and a last line of exactly
+// MAX_ZEILENLAENGE bytes without a line feed is taken to have lost its end:
+// the file ends before it.
 Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste,
                           Fundstellen *fundstellen = nullptr);
 
-// The same from a line reader, over a file or memory.
-Lesung eintraegeLesen(ZeilenLeser &leser, ConfigListe &liste, Fundstellen *fundstellen = nullptr);
+// The same from the file's bytes.
+Lesung textLesen(std::string inhalt, ConfigListe &liste, Fundstellen *fundstellen = nullptr);
 
 // Reads a decimal integer the way number fields are read: leading white
 // space, an optional sign, then digits up to the first other character.

@@ -1,6 +1,20 @@
 #include "meldungen.h"
 
+#include <iomanip>
 #include <iostream>
+
+#ifdef _WIN32
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+void konsoleBinaer() {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
 
 namespace {
 
@@ -17,8 +31,8 @@ void lesefehlerMelden(const char *dateiName, const Lesung &lesung) {
     break;
   case Lesung::ZU_LANG:
     std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
-              << "Zeile zu lang (Zeile:" << lesung.zeile << "): mehr als "
-              << ZeilenLeser::MAX_ZEILENLAENGE << " Zeichen!\n";
+              << "Zeile zu lang (Zeile:" << lesung.zeile << "): mehr als " << MAX_ZEILENLAENGE
+              << " Zeichen!\n";
     break;
   case Lesung::FEHLERHAFT:
     std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
@@ -33,6 +47,14 @@ void lesefehlerMelden(const char *dateiName, const Lesung &lesung) {
 }
 
 } // namespace
+
+void benutzungAusgeben(const char *programmName) {
+  std::cerr << "Benutzung: " << programmName << " option\n"
+            << "Optionen:\n";
+  for (int i = 0; i < OPTIONEN_ANZAHL; ++i)
+    std::cerr << "  " << std::left << std::setw(11) << OPTIONEN[i].name << " : Erstellt die Datei "
+              << OPTIONEN[i].dateiName << std::endl;
+}
 
 bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
                                  Fundstellen *fundstellen) {
@@ -49,9 +71,11 @@ bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
   return true;
 }
 
-bool schreibenUndMelden(const Option &option, const ConfigListe &liste, const Herkunft *herkunft) {
+bool schreibenUndMelden(const Option &option, const ConfigListe &liste) {
   std::cout << option.fortschritt;
-  const Abschluss abschluss = option.erstellen(option.dateiName, liste, herkunft);
+  AusgabeDatei datei;
+  option.erstellen(datei, option.dateiName, liste);
+  const Abschluss abschluss = datei.schreiben(option.dateiName);
   if (abschluss != Abschluss::GESCHRIEBEN)
     std::cerr << "Ausgabedatei " << option.dateiName << " konnte nicht "
               << (abschluss == Abschluss::NICHT_ERSTELLT ? "erstellt" : "geschrieben")

@@ -8,14 +8,20 @@
 #include "konfiguration_lesen.h"
 #include "optionen.h"
 
+// On Windows the console streams would turn "\n" into CR LF: the messages
+// are the same bytes on every platform.
+void konsoleBinaer();
+
+// Writes zorbel's usage text to standard error, naming the program as invoked.
+void benutzungAusgeben(const char *programmName);
+
 // Reads the definition file with its progress lines and messages; true when
 // it was read to its end.
 bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
                                  Fundstellen *fundstellen = nullptr);
 
-// Runs the option's writer with its progress line and messages; true when
-// the file was written. With `herkunft`, the file is its annotated copy.
-bool schreibenUndMelden(const Option &option, const ConfigListe &liste,
-                        const Herkunft *herkunft = nullptr);
+// Runs the option's writer and writes its file, with its progress line and
+// messages; true when the file was written.
+bool schreibenUndMelden(const Option &option, const ConfigListe &liste);
 
 #endif

@@ -1,9 +1,7 @@
 #include "ausgabe_datei.h"
 #include "generatoren.h"
 
-Abschluss objektlisteErstellen(const char *dateiName, const ConfigListe &liste,
-                               const Herkunft *herkunft) {
-  AusgabeDatei datei(dateiName, herkunft);
+void objektlisteErstellen(AusgabeDatei &datei, const char *dateiName, const ConfigListe &liste) {
   dateiKopfSchreiben(datei, "// ", dateiName);
   datei << "// Diese Datei wird von der Datei umrechnung_liste.cpp eingebunden.\n"
         << "// Sie enth\xE4lt daher keine Include-Anweisungen und\n"
@@ -11,8 +9,10 @@ Abschluss objektlisteErstellen(const char *dateiName, const ConfigListe &liste,
         << "void Umrechnung_Liste::objekteErstellen()\n{\n"
         << "  Umrechnung *temp = 0;\n"
         << "  liste.clear();\n\n";
-  for (const ConfigEintrag &e : liste)
+  for (const ConfigEintrag &e : liste) {
+    datei.teilVon(&e);
     datei << "  liste.push_back(temp = new " << e.klassenName << "(" << e.typNummer << "));\n";
+  }
+  datei.teilVon(nullptr);
   datei << "\n}\n\n";
-  return datei.abschliessen();
 }

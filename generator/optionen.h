@@ -10,7 +10,7 @@ struct Option {
   const char *name;
   const char *dateiName;
   const char *fortschritt; // the writer's progress text
-  Abschluss (*erstellen)(const char *dateiName, const ConfigListe &liste, const Herkunft *herkunft);
+  void (*erstellen)(AusgabeDatei &datei, const char *dateiName, const ConfigListe &liste);
 };
 
 extern const Option OPTIONEN[];

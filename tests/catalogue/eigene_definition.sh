@@ -6,8 +6,8 @@
 # - editing the file after configuring is checked by the next build, with
 #   zorbel's own reader: a bad code behind a line that ends in a backslash
 #   and a NUL byte stops the build, naming the file, the line and the entry;
-#   the compiler's messages name the definition file's lines too; the
-#   restored file builds again.
+#   so do the rows below; the compiler's messages name the definition
+#   file's lines too; the restored file builds again.
 # Usage: tests/catalogue/eigene_definition.sh <configured build directory> <its VELMORA_CONF>
 set -uo pipefail
 QUELLE=$(cd "$(dirname "$0")/../.." && pwd)
@@ -43,43 +43,59 @@ cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
 [ $? -ne 0 ] && grep -q "umrechnungen.conf:$((zeilen + 4)): entry MeterToMeile has the quantity code 50009" \
   "$ARBEIT/aus"
 ergebnis $? "an edited definition file is checked by the build: $(grep -m 3 -E 'entry|rror' "$ARBEIT/aus")"
-# The compiler judges what the check leaves to it and names the line of the
-# field at fault, every entry in one file and one build that goes on after
-# a failure: a class named like a C library function or like the
-# converter's own namespace, a statement that does not parse. What compiles
-# is named by no message. Each row: the class name, the statement and the
-# line of the message counted from "C" (-: none).
+# What the check finds, and then what the compiler judges, named at the
+# line of the field at fault or of its entry: a build of each kind of rows
+# (c: the compiler's, one build that goes on after a failure; p: the
+# check's), every row an entry in one file. c: a class named like a C
+# library function, like the converter's own namespace or like a member of
+# the class, a statement that does not parse or closes the function early;
+# what compiles is named by no message. p: a statement that joins the next
+# generated line, opens a comment that the next entry closes or is a
+# preprocessor line; a label " m" from the typo "zz m"; an entry without P,
+# and a last one without E. Each row: the kind, the class name, the
+# statement, the line of the message counted from "C" (-: none) and how the
+# entry differs (zz, ohneP, ohneE).
 faelle=(
-  "strdup|ergebnis = basis;|0"
-  "einstellung|ergebnis = basis;|0"
-  "Syntaxfehler|ergebnis = basis *;|3"
-  "KommentarAmEnde|ergebnis = basis; // 1 ft = 0.3048 m|-"
-  "LeerzeichenDanach |ergebnis = basis;|-"
+  "c|strdup|ergebnis = basis;|0"
+  "c|einstellung|ergebnis = basis;|0"
+  "c|typ|ergebnis = basis;|0"
+  "c|Syntaxfehler|ergebnis = basis *;|3"
+  "c|ZuFrueh|ergebnis = basis; }|0"
+  "c|KommentarAmEnde|ergebnis = basis; // 1 ft = 0.3048 m|-"
+  "c|LeerzeichenDanach |ergebnis = basis;|-"
+  "p|Fortgesetzt|ergebnis = basis * 2; \\|3"
+  "p|KommentarAuf|ergebnis = basis; /*|3"
+  "p|KommentarZu|*/ ergebnis = basis;|-"
+  "p|Praeprozessor|#define basis 0|3"
+  "p|Leerzeichen|ergebnis = basis;|7|zz"
+  "p|OhnePotenz|ergebnis = basis;|0|ohneP"
+  "p|OhneEnde|ergebnis = basis;|0|ohneE"
 )
-eintrag() { printf 'C %s\nT 50001\n%sF %s\nQ Probe\nq prb%s\nZ Meter\nz m\nE\n' "$@"; }
-cp "$ARBEIT/gesichert" "$DEFINITION"
-for i in "${!faelle[@]}"; do
-  IFS='|' read -r klasse formel _ <<<"${faelle[$i]}"
-  eintrag "$klasse" "P 1"$'\n' "$formel" "$i" >>"$DEFINITION"
+for art in c p; do
+  cp "$ARBEIT/gesichert" "$DEFINITION"
+  anfaenge=()
+  for i in "${!faelle[@]}"; do
+    IFS='|' read -r a klasse formel _ wie <<<"${faelle[$i]}"
+    [ "$a" = "$art" ] || continue
+    anfaenge[i]=$(($(wc -l <"$DEFINITION") + 1))
+    p=$'P 1\n' z=$'z m\n' e=$'E\n'
+    case "$wie" in zz) z=$'zz m\n' ;; ohneP) p="" ;; ohneE) e="" ;; esac
+    printf 'C %s\nT 50001\n%sF %s\nQ Probe\nq prb%s\nZ Meter\n%s%s' "$klasse" "$p" "$formel" "$i" \
+      "$z" "$e" >>"$DEFINITION"
+  done
+  cmake --build "$BAU" --target "$PROGRAMM" -- -k 0 >"$ARBEIT/aus" 2>&1
+  ergebnis $((!$?)) "$art: entries at fault stop the build"
+  for i in "${!anfaenge[@]}"; do
+    IFS='|' read -r _ klasse _ zeile _ <<<"${faelle[$i]}"
+    anfang=${anfaenge[i]}
+    if [ "$zeile" = - ]; then
+      ! grep -q -E "umrechnungen.conf:($(seq -s '|' "$anfang" $((anfang + 8)))):" "$ARBEIT/aus"
+    else
+      grep -q -E "umrechnungen.conf:$((anfang + zeile)):.*(error|entry $klasse)" "$ARBEIT/aus"
+    fi
+    ergebnis $? "'$klasse' at line $anfang: $(grep -m 2 "umrechnungen.conf:" "$ARBEIT/aus")"
+  done
 done
-cmake --build "$BAU" --target "$PROGRAMM" -- -k 0 >"$ARBEIT/aus" 2>&1
-ergebnis $((!$?)) "entries that do not compile stop the build"
-for i in "${!faelle[@]}"; do
-  IFS='|' read -r klasse _ zeile <<<"${faelle[$i]}"
-  anfang=$((zeilen + 9 * i + 1))
-  if [ "$zeile" = - ]; then
-    ! grep -q -E "umrechnungen.conf:($(seq -s '|' "$anfang" $((anfang + 8)))):" "$ARBEIT/aus"
-  else
-    grep -q "umrechnungen.conf:$((anfang + zeile)):.*error" "$ARBEIT/aus"
-  fi
-  ergebnis $? "'$klasse' at line $anfang: $(grep -m 2 "umrechnungen.conf:" "$ARBEIT/aus")"
-done
-# An entry that the reader would drop is the check's.
-cp "$ARBEIT/gesichert" "$DEFINITION"
-eintrag OhnePotenz "" "ergebnis = basis;" "" >>"$DEFINITION"
-cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
-[ $? -ne 0 ] && grep -q "umrechnungen.conf:$((zeilen + 1)): entry OhnePotenz lacks P" "$ARBEIT/aus"
-ergebnis $? "an incomplete entry: $(grep -m 2 -E 'entry|rror' "$ARBEIT/aus")"
 cp "$ARBEIT/gesichert" "$DEFINITION"
 cmake --build "$BAU" --target "$PROGRAMM" >"$ARBEIT/aus" 2>&1
 ergebnis $? "the restored file builds again"

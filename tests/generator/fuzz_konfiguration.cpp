@@ -5,12 +5,13 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t groesse) {
-  ZeilenLeser leser(reinterpret_cast<const char *>(daten), groesse);
   ConfigListe liste;
   Fundstellen fundstellen;
-  Lesung lesung = eintraegeLesen(leser, liste, &fundstellen);
+  Lesung lesung =
+      textLesen(std::string(reinterpret_cast<const char *>(daten), groesse), liste, &fundstellen);
   // Every entry's lines lie within what was read.
   if (fundstellen.eintraege.size() != liste.size())
     std::abort();
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
     if (z.klasse == 0 || z.klasse > lesung.zeile || z.typ > lesung.zeile)
       std::abort();
   for (const Unvollstaendig &u : fundstellen.unvollstaendige)
-    if (u.zeile == 0 || u.zeile > lesung.zeile || u.fehlend.empty())
+    if (u.zeile == 0 || u.zeile > lesung.zeile || u.schluessel.empty())
       std::abort();
   return 0;
 }

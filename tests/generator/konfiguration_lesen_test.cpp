@@ -4,8 +4,7 @@
 
 namespace {
 
-// What the reader makes of `inhalt`, read from memory through the same
-// 64 KiB buffer as a file.
+// What the reader makes of a file's bytes `inhalt`.
 struct Gelesen {
   Lesung lesung;
   ConfigListe liste;
@@ -13,9 +12,8 @@ struct Gelesen {
 };
 
 Gelesen lesen(const std::string &inhalt) {
-  ZeilenLeser leser(inhalt.data(), inhalt.size());
   Gelesen g;
-  g.lesung = eintraegeLesen(leser, g.liste);
+  g.lesung = textLesen(inhalt, g.liste);
   return g;
 }
 
@@ -163,40 +161,6 @@ TEST(KonfigurationLesen, NullBytesImWert) {
   ASSERT_EQ(l.liste.size(), 1u);
   EXPECT_EQ(l.liste.front().klassenName, std::string("Ab\0cd", 5));
   EXPECT_EQ(l.liste.front().quellBez, std::string(1, '\0'));
-}
-
-// Lines that cross the reader's 64 KiB buffer, a CR and its LF on either
-// side of the boundary included, are read as in a small file.
-TEST(KonfigurationLesen, ZeilenUeberDiePuffergrenze) {
-  const std::size_t PUFFER = 1 << 16;
-  for (std::size_t versatz : {0u, 1u, 2u, 5u, 17u}) {
-    // Comment lines up to the boundary: with versatz 0 the last one's CR is
-    // the buffer's last byte and its LF the next buffer's first.
-    const std::size_t bis = PUFFER + 1 - versatz, zeile = 502;
-    std::string inhalt;
-    while (inhalt.size() + zeile + 300 < bis)
-      inhalt += "#" + std::string(zeile - 3, '-') + "\r\n";
-    inhalt += "#" + std::string(bis - inhalt.size() - 3, '=') + "\r\n";
-    std::size_t anzahl = 0;
-    while (inhalt.size() < 3 * PUFFER) {
-      std::string e = eintrag("K" + std::to_string(anzahl), std::to_string(anzahl + 1));
-      for (std::size_t i = e.find('\n'); i != std::string::npos; i = e.find('\n', i + 2))
-        e.insert(i, 1, '\r');
-      inhalt += e;
-      ++anzahl;
-    }
-    Gelesen l = lesen(inhalt);
-    ASSERT_TRUE(l.gelesen());
-    ASSERT_EQ(l.liste.size(), anzahl) << versatz;
-    std::size_t i = 0;
-    for (const ConfigEintrag &e : l.liste) {
-      EXPECT_EQ(e.klassenName, "K" + std::to_string(i));
-      EXPECT_EQ(e.typNummer, static_cast<int>(i + 1));
-      EXPECT_EQ(e.berechnung, "ergebnis = basis;");
-      EXPECT_EQ(e.zielBez, "ft");
-      ++i;
-    }
-  }
 }
 
 TEST(KonfigurationLesen, FehlerhafteZeileWirdGemeldet) {

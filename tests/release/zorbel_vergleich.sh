@@ -90,20 +90,10 @@ for ordner in "$QUELLE"/tests/generator/fehlerfaelle/*/; do
   ergebnis $? "$fall: zorbel.exe differs in:$unterschied"
 done
 
-# A read-only target (the attribute, under Wine) is left alone and reported
-# as a file that cannot be created.
-mkdir -p "$ARBEIT/schreibgeschuetzt"
-cp "$ARBEIT/faelle/golden-beispiel" "$ARBEIT/schreibgeschuetzt/umrechnungen.conf"
-printf alt >"$ARBEIT/schreibgeschuetzt/umrechnungen.h"
-chmod 444 "$ARBEIT/schreibgeschuetzt/umrechnungen.h"
-meldung=$(cd "$ARBEIT/schreibgeschuetzt" && wine "$EXE" --classes 2>&1 >/dev/null)
-code=$?
-[ "$code" -eq 1 ] && [ "$meldung" = "Ausgabedatei umrechnungen.h konnte nicht erstellt werden!" ] &&
-  [ "$(cat "$ARBEIT/schreibgeschuetzt/umrechnungen.h")" = alt ]
-ergebnis $? "read-only target: exit $code, '$meldung'"
-
-# Targets that only writing into them keeps get the file in place: a second
-# name, a FIFO with its reader, a device node (as root) that takes everything.
+# Opening the target writes through a second name, to a FIFO's reader and
+# to a device node (as root). (A read-only target is refused by Windows
+# itself; Wine, run as root here, writes it as root would: the native test
+# shows the refusal, run by a user who is not root.)
 anort=$ARBEIT/an-ort golden=$QUELLE/tests/generator/golden/beispiel
 mkdir -p "$anort" && cp "$golden/umrechnungen.conf" "$anort/"
 (cd "$anort" && printf alt >echt.h && ln echt.h umrechnungen.h && mkfifo einheiten.cpp &&
@@ -114,8 +104,7 @@ mkdir -p "$anort" && cp "$golden/umrechnungen.conf" "$anort/"
   [ -p einheiten.cpp ] && { [ "$(id -u)" -ne 0 ] || [ -c umrechnung_liste_objekte_erstellen.cpp ]; })
 ergebnis $? "two names, a FIFO and a device are written in place"
 
-# Runs with the same option at once: each waits for a target that another
-# one holds while it replaces it, and none fails.
+# Runs with the same option at once: none fails, and the file is whole.
 mkdir -p "$ARBEIT/zugleich"
 cp "$ARBEIT/faelle/build-full" "$ARBEIT/zugleich/umrechnungen.conf"
 prozesse=()
