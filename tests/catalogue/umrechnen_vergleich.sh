@@ -5,8 +5,15 @@ set -euo pipefail
 nativ=$1 windows=$2
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
-"$nativ" >"$ordner/nativ" 2>/dev/null
-wine "$windows" >"$ordner/windows" 2>"$ordner/fehler" || { cat "$ordner/fehler"; exit 1; }
+"$nativ" >"$ordner/nativ" 2>/dev/null || { echo "$nativ ended with exit code $?"; exit 1; }
+if ! wine "$windows" >"$ordner/windows" 2>"$ordner/fehler"; then
+  code=$?
+  cat "$ordner/fehler"
+  echo "wine $windows ended with exit code $code (DISPLAY=${DISPLAY:-none}," \
+    "WINEPREFIX=${WINEPREFIX:-none}); once more with Wine's error messages:"
+  WINEDEBUG=err+all wine "$windows" 2>&1 >/dev/null | tail -n 20
+  exit 1
+fi
 anfragen=$(wc -l <"$ordner/nativ")
 if ! cmp -s "$ordner/nativ" "$ordner/windows"; then
   echo "native | Windows, the first requests that differ (input|prefix|unit|prefix|unit|result):"
