@@ -6,6 +6,8 @@
 #                                build.h, in the order of their
 #                                VELMORA_REIHENFOLGE as CMake orders them,
 #                                one line
+#   bild_name BUILD              the name of its screenshots: velmora for
+#                                the full build, velmora-BUILD for others
 
 builds_liste() {
   local quelle=${1:-.} build_h nummer
@@ -16,4 +18,8 @@ builds_liste() {
     local ordner=${build_h%/build.h}
     printf '%03d:%s\n' "$((10#$nummer))" "${ordner##*/}"
   done | LC_ALL=C sort | cut -d: -f2- | paste -sd' ' -
+}
+
+bild_name() {
+  if [ "$1" = full ]; then echo velmora; else echo "velmora-$1"; fi
 }

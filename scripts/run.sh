@@ -33,11 +33,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine "$EXE"
 fi
 
-if [ "$BUILD" = full ]; then
-  BILD=build/velmora-screenshot.png
-else
-  BILD=build/velmora-$BUILD-screenshot.png
-fi
+BILD=build/$(bild_name "$BUILD")-screenshot.png
 trap wine_beenden EXIT
 wine_bereitstellen
 wine "$EXE" &
@@ -50,8 +46,9 @@ for _ in $(seq 100); do
 done
 [ -n "$fenster" ] || { echo "Velmora's window did not appear"; exit 1; }
 sleep 1
-# The whole screen, trimmed to the window with its frame.
-import -window root -trim +repage "$BILD"
+# The whole screen, trimmed to the window with its frame; no time in the
+# file, so that the same window gives the same bytes.
+import -window root -trim +repage -define png:exclude-chunks=date,time "$BILD"
 echo "No display: ran under Xvfb and wrote a screenshot of the window to $BILD"
 wmctrl -c Velmora
 wait "$VELMORA" && echo "Velmora closed with exit code 0"

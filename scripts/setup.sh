@@ -8,7 +8,7 @@ PAKETE=(
   clang libclang-rt-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 xvfb openbox xdotool wmctrl imagemagick x11-utils
-  zip unzip
+  zip unzip git
 )
 
 pakete_installieren() {

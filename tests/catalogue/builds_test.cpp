@@ -41,6 +41,7 @@ long double berechnen(Umrechnung &u, long double basis) {
 TEST_F(Build, KlassenReihenfolgeUndCodes) {
   Umrechnung_Liste liste;
   std::vector<erwartet::Klasse> erwartet = erwartet::klassen(*b);
+  SCOPED_TRACE(erwartet::woErwartet(b->name));
   ASSERT_EQ(liste.liste.size(), erwartet.size());
   size_t i = 0;
   for (Umrechnung *u : liste.liste) {

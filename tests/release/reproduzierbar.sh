@@ -16,6 +16,8 @@ export TZ=CET-1CEST LC_ALL=C.UTF-8
 cmake --preset cross-allein -B "$ZWEITER/bau" -DVELMORA_PAKET_VERZEICHNIS="$ZWEITER" >/dev/null
 cmake --build "$ZWEITER/bau" --target paket >/dev/null
 cmp "$ZIP" "$ZWEITER/$(basename "$ZIP")"
+quelle=$(basename "$ZIP" -win64.zip)-source.tar.gz
+cmp "$(dirname "$ZIP")/$quelle" "$ZWEITER/$quelle"
 for exe in $(cd "$STUFE" && ls -- */Velmora.exe zorbel.exe); do
   cmp "$STUFE/$exe" "$ZWEITER/bau/release/stufe/$exe"
 done

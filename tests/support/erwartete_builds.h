@@ -25,7 +25,9 @@ const char QUADRATMETER[] = "m\xB2";
 const char ANGSTROEM[] = "\xC5";
 
 // One class of the full build's catalogue, as zorbel generates it from the
-// definition file.
+// definition file. A conversion added to the full build is a row here, at
+// its place in the definition file, ending in `true` (`nurImVollen`) where
+// the earlier builds, whose files are fixed, do not have it.
 typedef long double (*Formel)(long double);
 struct Erwartung {
   const char *klasse;
@@ -35,7 +37,7 @@ struct Erwartung {
   Formel formel;
   // Added to the full build after the earlier builds took their classes:
   // none of them has it.
-  bool spaeter = false;
+  bool nurImVollen = false;
 };
 
 // The full build's catalogue in the order of its conversion list; the other
@@ -67,9 +69,6 @@ struct Klasse {
   std::string quell; // its source label
 };
 
-// `ausDemVollen` for every class of the full catalogue as it is.
-extern const std::size_t ALLE;
-
 struct Build {
   std::string name; // folder under converter/builds
   // The entries of "&Größe" in menu order, "Alles" first.
@@ -77,24 +76,30 @@ struct Build {
   // Both unit boxes right after start; left empty in a row, those of "Alles".
   Einheiten anfangs;
   std::vector<Beispiel> beispiele;
-  // Its conversion list: `eigene` first, then the first `ausDemVollen`
-  // classes of the full build's catalogue that are not `spaeter` (each
-  // earlier build's file is its own and fixed), or ALLE of them;
-  // classes of the full build's catalogue, their quantity codes mapped by
-  // `codes` (the full build's code to this one's); without `codes`, each
+  // Its conversion list: `eigeneKlassen` first, then the full build's
+  // catalogue in its order: up to the class `bisKlasse` without those only
+  // the full build has (an earlier build), or all of it (""); without the
+  // quantities `ohneGroessen` (the full build's codes).
+  std::vector<Klasse> eigeneKlassen;
+  const char *bisKlasse;
+  // The full build's code of a quantity to this build's; left empty, each
   // quantity keeps its name in the menu and takes that entry's command.
-  std::vector<Klasse> eigene;
-  std::size_t ausDemVollen;
-  std::map<int, int> codes;
+  std::map<int, int> eigeneCodes;
+  std::vector<int> ohneGroessen = {};
 };
 
 const std::vector<Build> &builds();
+// A variant of a build in another folder: less the quantities `codes` (the
+// full build's), with the same requests.
+Build ohne(Build b, const std::string &name, const std::vector<int> &codes);
 // A build's classes in the order of its conversion list.
 std::vector<Klasse> klassen(const Build &b);
 // The build of this name, or null.
 const Build *build(const std::string &name);
 // What to add for a build without expectations.
 std::string fehlendeErwartung(const std::string &name);
+// Where a build's classes are expected, to name with a failure.
+std::string woErwartet(const std::string &name);
 
 } // namespace erwartet
 
