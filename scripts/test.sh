@@ -68,7 +68,7 @@ stufe_wine() {
     { nicht_gelaufen "the build in build/win failed"; return 0; }
   local eigen=1
   eigen_bauen || { nicht_gelaufen "the build in build/win-eigen failed"; eigen=""; }
-  wine_halten || { nicht_gelaufen "Wine had no display"; return 0; }
+  wine_halten || { nicht_gelaufen "Wine had no display or server of its own"; return 0; }
   # The window tests take the desktop one at a time (a resource lock), the
   # others run beside them. The own catalogue's two tests rebuild and run
   # one program: one after the other.
@@ -78,7 +78,7 @@ stufe_wine() {
 
 stufe_release() {
   cross_bauen || { nicht_gelaufen "the build in build/win failed"; return 0; }
-  wine_halten || { nicht_gelaufen "Wine had no display"; return 0; }
+  wine_halten || { nicht_gelaufen "Wine had no display or server of its own"; return 0; }
   tests_laufen build/win release --timeout 900 -j "$JOBS"
 }
 

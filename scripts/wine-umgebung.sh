@@ -48,18 +48,36 @@ wine_bereitstellen() {
   fi
 }
 
-# For a test run: one server and one set of Wine's own services until
-# `wine_beenden`, started here with none of the caller's pipes. A server
-# that a test starts holds the test's output open for the seconds it
-# lingers after the test, and each test would start it and the services
-# anew.
+# For a test run: one server, one set of Wine's own services and one
+# desktop until `wine_beenden`, started here with none of the caller's
+# pipes. A server that a test starts holds the test's output open for the
+# seconds it lingers after the test, and each test would start it and the
+# services anew. Wine closes a desktop a second after the last program on
+# it has ended, and a program that starts while its explorer goes away
+# finds no desktop. So a command prompt stays on the desktop, reading from
+# a pipe that ends with this shell: the server of a run that was killed
+# ends seconds after it. A server that runs already for this prefix is not
+# this run's: it waits the seconds that one of a killed run takes to end.
 WINE_GEHALTEN=""
 wine_halten() {
   wine_bereitstellen || return 1
   [ -z "$WINE_GEHALTEN" ] || return 0
-  wineserver -p </dev/null >/dev/null 2>&1 || true # one may run already
+  if ! server_starten; then
+    timeout 10 wineserver -w
+    server_starten || {
+      WINE_BEREIT="" # another's, not to be ended here
+      echo "A Wine server still runs for $WINEPREFIX after 10 s: another test run's in" \
+        "this checkout, or Velmora's from scripts/run.sh" >&2
+      return 1
+    }
+  fi
+  tail -f /dev/null --pid=$$ | wine cmd >/dev/null 2>&1 &
   wine cmd /c exit </dev/null >/dev/null 2>&1
   WINE_GEHALTEN=1
+}
+
+server_starten() {
+  wineserver -p5 </dev/null >/dev/null 2>&1
 }
 
 WINE_BEREIT=""
