@@ -24,6 +24,14 @@ if [ "$code" -ne 0 ]; then
     "WINEPREFIX=${WINEPREFIX:-none})"
   exit 1
 fi
+# The program's last act is the count on its error output. Without it, Wine
+# ended the program, with exit code 0: its server was stopped (wineserver
+# -k), or the program had a SIGINT or SIGQUIT.
+if ! grep -q '^[0-9]* requests' "$ordner/fehler"; then
+  echo "wine $windows ended with exit code 0 after $(wc -l <"$ordner/windows") lines, before its" \
+    "end: Wine ended it (DISPLAY=${DISPLAY:-none}, WINEPREFIX=${WINEPREFIX:-none})"
+  exit 1
+fi
 anfragen=$(wc -l <"$ordner/nativ")
 if ! cmp -s "$ordner/nativ" "$ordner/windows"; then
   echo "native | Windows, the first requests that differ (input|prefix|unit|prefix|unit|result):"
