@@ -247,10 +247,22 @@ bool waehlen(HWND box, const std::string &eintrag) {
   return false;
 }
 
+// Two readings in screen coordinates, the element's and its parent's: the
+// window manager moves a window in its own time (after a maximize, say),
+// and a move between them would shift the result. Read until the parent
+// stood still around the element's reading.
 RECT lageImElternfenster(HWND element) {
+  HWND eltern = GetParent(element);
   RECT lage = {};
-  GetWindowRect(element, &lage);
-  MapWindowPoints(nullptr, GetParent(element), reinterpret_cast<POINT *>(&lage), 2);
+  POINT vorher = {}, nachher = {1, 1};
+  for (int versuch = 0; versuch < 20 && (vorher.x != nachher.x || vorher.y != nachher.y);
+       ++versuch) {
+    vorher = nachher = POINT{};
+    ClientToScreen(eltern, &vorher);
+    GetWindowRect(element, &lage);
+    ClientToScreen(eltern, &nachher);
+  }
+  OffsetRect(&lage, -nachher.x, -nachher.y);
   return lage;
 }
 
