@@ -6,22 +6,9 @@ nativ=$1 windows=$2
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 "$nativ" >"$ordner/nativ" 2>/dev/null || { echo "$nativ ended with exit code $?"; exit 1; }
-# A program that ends in failure before printing anything never ran: Wine
-# did not start it. That is said, and it runs once more with Wine's error
-# messages, whose result counts.
-laufen() { wine "$windows" >"$ordner/windows" 2>"$ordner/fehler"; }
-code=0
-laufen || code=$?
-if [ "$code" -ne 0 ] && [ ! -s "$ordner/windows" ] && [ ! -s "$ordner/fehler" ]; then
-  echo "wine $windows ended with exit code $code before printing anything: Wine did not" \
-    "start it; once more, with Wine's error messages:"
-  code=0
-  WINEDEBUG=err+all laufen || code=$?
-fi
-if [ "$code" -ne 0 ]; then
+if ! bash "$(dirname "$0")/../support/wine_laufen.sh" wine "$windows" >"$ordner/windows" \
+  2>"$ordner/fehler"; then
   tail -n 20 "$ordner/fehler"
-  echo "wine $windows ended with exit code $code (DISPLAY=${DISPLAY:-none}," \
-    "WINEPREFIX=${WINEPREFIX:-none})"
   exit 1
 fi
 # The program's last act is the count on its error output. Without it, Wine
