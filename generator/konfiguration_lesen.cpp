@@ -187,9 +187,34 @@ bool istVerzeichnis(const char *dateiName) {
   return stat(dateiName, &status) == 0 && (status.st_mode & S_IFMT) == S_IFDIR;
 }
 
+// Reads the file's bytes up to byte 0x1A or to the end of its first line
+// that is too long; more than MAX_DATEIGROESSE of them are refused.
+Lesung::Art bytesLesen(std::FILE *datei, std::string &inhalt) {
+  char puffer[1 << 16];
+  std::size_t zeilenLaenge = 0; // without CR bytes
+  for (std::size_t gelesen; (gelesen = std::fread(puffer, 1, sizeof puffer, datei)) > 0;) {
+    for (std::size_t i = 0; i < gelesen; ++i) {
+      if (puffer[i] == '\x1A') {
+        inhalt.append(puffer, i);
+        return Lesung::GELESEN;
+      }
+      zeilenLaenge = puffer[i] == '\n' ? 0 : zeilenLaenge + (puffer[i] != '\r');
+      if (zeilenLaenge > MAX_ZEILENLAENGE) {
+        inhalt.append(puffer, i + 1);
+        return Lesung::GELESEN;
+      }
+    }
+    if (inhalt.size() + gelesen > MAX_DATEIGROESSE)
+      return Lesung::ZU_GROSS;
+    inhalt.append(puffer, gelesen);
+  }
+  return std::ferror(datei) ? Lesung::LESEFEHLER : Lesung::GELESEN;
+}
+
 } // namespace
 
-Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, Fundstellen *fundstellen) {
+Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, Fundstellen *fundstellen,
+                          std::string *gelesen) {
   Lesung lesung;
   std::FILE *datei = std::fopen(dateiName, "rb");
   if (!datei) {
@@ -197,14 +222,11 @@ Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste, Fundstellen
     return lesung;
   }
   std::string inhalt;
-  char puffer[1 << 16];
-  for (std::size_t gelesen; (gelesen = std::fread(puffer, 1, sizeof puffer, datei)) > 0;)
-    inhalt.append(puffer, gelesen);
-  const bool fehler = std::ferror(datei);
+  lesung.art = bytesLesen(datei, inhalt);
   std::fclose(datei);
-  if (fehler) {
-    lesung.art = Lesung::LESEFEHLER;
+  if (lesung.art != Lesung::GELESEN)
     return lesung;
-  }
+  if (gelesen)
+    *gelesen = inhalt;
   return textLesen(std::move(inhalt), liste, fundstellen);
 }

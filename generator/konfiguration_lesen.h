@@ -9,6 +9,9 @@
 
 // The longest line the reader takes, in bytes without CR and line feed.
 const std::size_t MAX_ZEILENLAENGE = 1022;
+// The largest definition file it reads, far above any catalogue's: a larger
+// one is refused before it is read whole.
+const std::size_t MAX_DATEIGROESSE = std::size_t(64) << 20;
 
 // The lines that gave a complete entry its fields, counted from 1, for
 // messages that point into the file; `anfang`: its first line.
@@ -47,7 +50,7 @@ extern const TextFeld TEXTFELDER[8];
 
 // What reading found: the whole file, or the first fault and its line.
 struct Lesung {
-  enum Art { GELESEN, NICHT_GEOEFFNET, LESEFEHLER, ZU_LANG, FEHLERHAFT };
+  enum Art { GELESEN, NICHT_GEOEFFNET, LESEFEHLER, ZU_GROSS, ZU_LANG, FEHLERHAFT };
   Art art = GELESEN;
   unsigned long zeile = 0; // lines read, the faulty one included
   std::string text;        // the malformed line
@@ -55,12 +58,13 @@ struct Lesung {
 
 // Appends every complete entry of the file to `liste` (and where the
 // entries stand to `fundstellen`, if given) and returns what happened; it
-// reports nothing. The file is read whole, then cut into lines: CR bytes
-// are dropped, byte 0x1A ends the file, and a last line of exactly
-// MAX_ZEILENLAENGE bytes without a line feed is taken to have lost its end:
-// the file ends before it.
+// reports nothing. The file is read up to byte 0x1A, which ends it, or to
+// the end of its first line that is too long, then cut into lines: CR bytes
+// are dropped, and a last line of exactly MAX_ZEILENLAENGE bytes without a
+// line feed is taken to have lost its end: the file ends before it. With
+// `gelesen`, the bytes read are left there.
 Lesung konfigurationLesen(const char *dateiName, ConfigListe &liste,
-                          Fundstellen *fundstellen = nullptr);
+                          Fundstellen *fundstellen = nullptr, std::string *gelesen = nullptr);
 
 // The same from the file's bytes.
 Lesung textLesen(std::string inhalt, ConfigListe &liste, Fundstellen *fundstellen = nullptr);

@@ -29,6 +29,12 @@ void lesefehlerMelden(const char *dateiName, const Lesung &lesung) {
   case Lesung::LESEFEHLER:
     std::cerr << "Konfigurationsdatei " << dateiName << " konnte nicht gelesen werden!\n";
     break;
+  case Lesung::ZU_GROSS:
+    std::cerr << "Konfigurationsdatei " << dateiName
+              << " ist gr\xF6\xDF"
+                 "er als "
+              << MAX_DATEIGROESSE << " Bytes, keine Definitionsdatei!\n";
+    break;
   case Lesung::ZU_LANG:
     std::cerr << "Fehler beim Parsen der Eingabedatei!\n"
               << "Zeile zu lang (Zeile:" << lesung.zeile << "): mehr als " << MAX_ZEILENLAENGE
@@ -57,9 +63,9 @@ void benutzungAusgeben(const char *programmName) {
 }
 
 bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
-                                 Fundstellen *fundstellen) {
+                                 Fundstellen *fundstellen, std::string *gelesen) {
   std::cout << "Lese die Konfigurationsdatei " << dateiName << std::endl;
-  const Lesung lesung = konfigurationLesen(dateiName, liste, fundstellen);
+  const Lesung lesung = konfigurationLesen(dateiName, liste, fundstellen, gelesen);
   if (lesung.art != Lesung::GELESEN) {
     lesefehlerMelden(dateiName, lesung);
     return false;

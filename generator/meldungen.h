@@ -16,9 +16,10 @@ void konsoleBinaer();
 void benutzungAusgeben(const char *programmName);
 
 // Reads the definition file with its progress lines and messages; true when
-// it was read to its end.
+// it was read to its end. With `gelesen`, the bytes read are left there.
 bool konfigurationLesenUndMelden(const char *dateiName, ConfigListe &liste,
-                                 Fundstellen *fundstellen = nullptr);
+                                 Fundstellen *fundstellen = nullptr,
+                                 std::string *gelesen = nullptr);
 
 // Runs the option's writer and writes its file, with its progress line and
 // messages; true when the file was written.
