@@ -161,6 +161,10 @@ Lesung textLesen(std::string inhalt, ConfigListe &liste, Fundstellen *fundstelle
       lesung.art = Lesung::ZU_LANG;
       return lesung;
     }
+    if (fundstellen && !text.empty() && text[0] == 'C' &&
+        aktuell.schluessel.find('C') != std::string::npos)
+      fundstellen->ungeschlossene.push_back(
+          {aktuell.anfang, aktuell.eintrag.klassenName, lesung.zeile});
     switch (zeileAuswerten(text, lesung.zeile, aktuell)) {
     case FEHLERHAFT:
       lesung.art = Lesung::FEHLERHAFT;

@@ -29,12 +29,21 @@ struct Unvollstaendig {
   std::string schluessel;  // the keys it lacks, or those an unended one has, as "P, T"
 };
 
+// An entry that a new "C" line began before its "E": the reader joins the
+// two, the later value of each key winning.
+struct Ungeschlossen {
+  unsigned long zeile = 0; // its first line
+  std::string klasse;      // its class name
+  unsigned long neu = 0;   // the line of the new "C"
+};
+
 // Where the entries stand in the file: the lines of each complete entry, in
-// list order, the entries dropped as incomplete, and an unended last one
-// (`zeile` 0: none).
+// list order, the entries dropped as incomplete, those joined to the next,
+// and an unended last one (`zeile` 0: none).
 struct Fundstellen {
   std::vector<EintragsZeilen> eintraege;
   std::vector<Unvollstaendig> unvollstaendige;
+  std::vector<Ungeschlossen> ungeschlossene;
   Unvollstaendig offen;
 };
 

@@ -1,14 +1,9 @@
-# Writes SHA256SUMS into the package folder STUFE: one line per file of
-# DATEIEN, "<sum>  <path>", as sha256sum -c reads it, and one for the source
-# archive QUELLE (if any), which lies beside the package.
+# Writes SHA256SUMS into the folder VERZEICHNIS: one line per file of
+# DATEIEN there, "<sum>  <name>", as sha256sum -c reads it.
+#   cmake -DVERZEICHNIS=<folder> "-DDATEIEN=<file;...>" -P pruefsummen.cmake
 set(zeilen "")
-if(QUELLE)
-  file(SHA256 ${QUELLE} summe)
-  get_filename_component(name ${QUELLE} NAME)
-  string(APPEND zeilen "${summe}  ${name}\n")
-endif()
 foreach(datei ${DATEIEN})
-  file(SHA256 ${STUFE}/${datei} summe)
+  file(SHA256 ${VERZEICHNIS}/${datei} summe)
   string(APPEND zeilen "${summe}  ${datei}\n")
 endforeach()
-file(WRITE ${STUFE}/SHA256SUMS "${zeilen}")
+file(WRITE ${VERZEICHNIS}/SHA256SUMS "${zeilen}")

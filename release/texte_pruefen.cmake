@@ -1,105 +1,27 @@
-# Checks that the README and the release's read-me files state what the
-# builds are: each names every build (as NAME\Velmora.exe or `NAME`), a
-# number of builds ("vier Ausbauten", "four builds") is the number of
-# builds, and a number of conversions or quantities, in words or digits,
-# is what the definition file of the build that it speaks of has: the build
-# named last above it (or in its table row: "`NAME` | N,"), or else the
-# first build. Each text
-# that is not names its file and line and fails the release.
+# Checks what no generator can write into the README and the release's
+# read-me files: that each has its line for every build. Each line missing
+# is named with its file and the place where it belongs, and fails the
+# release.
 #   cmake -DQUELLE=<source tree> "-DBUILDS=<build;...>" -P texte_pruefen.cmake
-# Included, it gives katalog_zaehlen, which the read-me files take their
-# counts from.
 cmake_policy(VERSION 3.16)
 
-# The conversions (entries) and quantities (codes) of a build's definition file.
-function(katalog_zaehlen quelle build umrechnungen groessen)
-  file(READ ${quelle}/converter/builds/${build}/umrechnungen.conf definition)
-  string(REGEX MATCHALL "(^|\n)C [^\n]*" klassen "${definition}")
-  list(LENGTH klassen anzahl)
-  set(${umrechnungen} ${anzahl} PARENT_SCOPE)
-  string(REGEX MATCHALL "(^|\n)T [^\n]*" codes "${definition}")
-  list(REMOVE_DUPLICATES codes)
-  list(LENGTH codes anzahl)
-  set(${groessen} ${anzahl} PARENT_SCOPE)
-endfunction()
-if(NOT CMAKE_SCRIPT_MODE_FILE)
-  return()
-endif()
-
-set(TEXTE README.md release/LIESMICH.txt release/README.txt)
-set(zahlen_de null eins zwei drei vier fünf sechs sieben acht neun zehn elf zwölf)
-set(zahlen_en zero one two three four five six seven eight nine ten eleven twelve)
-
-# The number that a word or digits give, or -1.
-function(zahl_von wort ergebnis)
-  string(TOLOWER "${wort}" wort)
-  list(FIND zahlen_de "${wort}" zahl)
-  if(zahl LESS 0)
-    list(FIND zahlen_en "${wort}" zahl)
-  endif()
-  if(wort MATCHES "^[0-9]+$")
-    set(zahl ${wort})
-  endif()
-  set(${ergebnis} ${zahl} PARENT_SCOPE)
-endfunction()
-
-# What a text says, against what is: one fault more where they differ.
-function(vergleichen gesagt was soll)
-  zahl_von("${gesagt}" zahl)
-  if(zahl GREATER_EQUAL 0 AND NOT zahl EQUAL soll)
-    set(fehler "${fehler}${text}:${zeile}: says ${gesagt} ${was}, ${soll} is right\n" PARENT_SCOPE)
-  endif()
-endfunction()
-
-list(LENGTH BUILDS anzahl_builds)
-foreach(build ${BUILDS})
-  katalog_zaehlen(${QUELLE} ${build} umrechnungen_${build} groessen_${build})
-endforeach()
-
 set(fehler "")
-set(ort "([a-z0-9]+)\\\\Velmora\\.exe|`([a-z0-9]+)`( \\| ([0-9]+),)?")
-set(anzahl "[ \n(]([0-9a-zA-Zäöüß]+)[ \n]+(Umrechnungen|conversions|Größen|quantities|Ausbauten|builds)")
-foreach(text ${TEXTE})
-  file(READ ${QUELLE}/${text} rest)
-  foreach(build ${BUILDS})
-    if(NOT rest MATCHES "${build}\\\\Velmora\\.exe|`${build}`")
-      string(APPEND fehler "${text}: names no build ${build}\n")
-    endif()
-  endforeach()
-  list(GET BUILDS 0 build)
-  set(zeile 1)
-  while(rest MATCHES "${ort}|${anzahl}")
-    set(gefunden "${CMAKE_MATCH_0}")
-    string(FIND "${rest}" "${gefunden}" stelle)
-    string(SUBSTRING "${rest}" 0 ${stelle} davor)
-    string(REGEX MATCHALL "\n" zeilenenden "${davor}")
-    list(LENGTH zeilenenden n)
-    math(EXPR zeile "${zeile} + ${n}")
-    string(LENGTH "${davor}${gefunden}" weiter)
-    string(SUBSTRING "${rest}" ${weiter} -1 rest)
-    string(REGEX MATCHALL "\n" zeilenenden "${gefunden}")
-    list(LENGTH zeilenenden n)
-    if(gefunden MATCHES "^${ort}$")
-      set(name "${CMAKE_MATCH_1}${CMAKE_MATCH_2}")
-      set(groessen "${CMAKE_MATCH_4}")
-      if(name IN_LIST BUILDS)
-        set(build ${name})
-        vergleichen("${groessen}" "quantities of ${build}" ${groessen_${build}})
-      endif()
-    elseif(gefunden MATCHES "^${anzahl}$")
-      set(wort "${CMAKE_MATCH_1}")
-      set(was "${CMAKE_MATCH_2}")
-      if(was MATCHES "Umrechnungen|conversions")
-        vergleichen("${wort}" "conversions of ${build}" ${umrechnungen_${build}})
-      elseif(was MATCHES "Größen|quantities")
-        vergleichen("${wort}" "quantities of ${build}" ${groessen_${build}})
-      else()
-        vergleichen("${wort}" "builds" ${anzahl_builds})
-      endif()
-    endif()
-    math(EXPR zeile "${zeile} + ${n}")
-  endwhile()
+function(zeile_pruefen text ort muster beispiel)
+  file(STRINGS ${QUELLE}/${text} zeilen REGEX "${muster}")
+  if(NOT zeilen)
+    set(fehler "${fehler}${text}: ${ort} has no line for the build ${build}: add one such as \"${beispiel}\"\n"
+      PARENT_SCOPE)
+  endif()
+endfunction()
+
+foreach(build ${BUILDS})
+  zeile_pruefen(README.md "the table under \"## The builds\"" "^\\| [^|]+ \\| `${build}` \\|"
+    "| NAME | `${build}` | ... |")
+  zeile_pruefen(release/LIESMICH.txt "the list under \"Die Ausbauten\"" "^  ${build}\\\\Velmora\\.exe "
+    "  ${build}\\Velmora.exe   ...")
+  zeile_pruefen(release/README.txt "the list under \"The builds\"" "^  ${build}\\\\Velmora\\.exe "
+    "  ${build}\\Velmora.exe   ...")
 endforeach()
 if(fehler)
-  message(FATAL_ERROR "The texts do not follow the builds:\n${fehler}")
+  message(FATAL_ERROR "The texts do not name every build:\n${fehler}")
 endif()

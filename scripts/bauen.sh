@@ -3,7 +3,10 @@
 #   host_bauen [TARGET ...]           build/host: zorbel, catalogues, native tests
 #   cross_konfigurieren DIR [ARG ...] a cross build in DIR (zorbel from build/host)
 #   cross_bauen [TARGET ...]          build/win, after zorbel in build/host
-#   builds_von DIR                    the builds that DIR makes, one line
+#   builds_von DIR                    the builds that DIR makes, one line,
+#                                     in CMake's order
+#   bild_name BUILD                   the name of its screenshots: velmora
+#                                     for the full build, velmora-BUILD else
 # Without TARGETs everything is built. JOBS, where set, caps the parallel
 # jobs of builds and tests.
 JOBS=${JOBS:-$(nproc)}
@@ -33,4 +36,8 @@ cross_bauen() {
 
 builds_von() {
   cat "$1/velmora_builds.txt"
+}
+
+bild_name() {
+  if [ "$1" = full ]; then echo velmora; else echo "velmora-$1"; fi
 }

@@ -6,8 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ $# -eq 0 ] || { echo "usage: scripts/bilder.sh" >&2; exit 2; }
-source scripts/builds.sh
-for build in $(builds_liste); do
+source scripts/setup.sh
+pakete_installieren
+source scripts/bauen.sh
+cross_bauen
+for build in $(builds_von build/win); do
   env -u DISPLAY bash scripts/run.sh "$build"
   cp "build/$(bild_name "$build")-screenshot.png" "docs/$(bild_name "$build").png"
 done

@@ -8,8 +8,13 @@
 # Usage: scripts/run.sh [BUILD], a folder under converter/builds
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/builds.sh
-read -r -a BUILDS <<<"$(builds_liste)"
+# A build is a folder under converter/builds with a build.h, as CMake
+# takes them.
+BUILDS=()
+for build_h in converter/builds/*/build.h; do
+  ordner=${build_h%/build.h}
+  BUILDS+=("${ordner##*/}")
+done
 benutzung() {
   echo "usage: scripts/run.sh [BUILD], BUILD one of: ${BUILDS[*]}" >&2
   exit 2

@@ -3,6 +3,12 @@
 exclamation marks above its head. Writes turtle.ico (32 by 32 pixels, 24 bits
 per pixel with a transparency mask) and turtle.png, a preview.
 
+The title bar shows the icon at 16 by 16, each pixel made of a square of
+two by two that are ANDed together, colour and mask alike: a square that
+mixes a transparent pixel (black in the colour) with a mark's would turn
+opaque black. The marks therefore fill whole squares, on even rows and
+columns, with gaps of whole squares.
+
 Run from this folder: python3 turtle.py
 """
 import struct
@@ -10,17 +16,17 @@ import zlib
 
 BILD = [
     "................................",
-    "...................yy..yy..yy...",
-    "...................YY..YY..YY...",
-    "...................YY..YY..YY...",
-    "...................YY..YY..YY...",
-    "...................YY..YY..YY...",
-    "...................YY..YY..YY...",
-    "...................yy..yy..yy...",
     "................................",
-    "...................YY..YY..YY...",
-    "...................yy..yy..yy...",
+    "..................YY..YY..YY....",
+    "..................YY..YY..YY....",
+    "..................YY..YY..YY....",
+    "..................YY..YY..YY....",
+    "..................YY..YY..YY....",
+    "..................YY..YY..YY....",
     "................................",
+    "................................",
+    "..................YY..YY..YY....",
+    "..................YY..YY..YY....",
     "........kkkkkkk.................",
     "......kkGGGGGGGkk.......kkkkk...",
     ".....kGGgGGGGGgGGk.....kSSSSSk..",
@@ -52,7 +58,6 @@ FARBEN = {
     "W": (255, 255, 255),  # eye highlight
     "r": (190, 60, 60),    # mouth
     "Y": (255, 220, 0),    # exclamation marks
-    "y": (200, 150, 0),    # their tips
 }
 GROESSE = 32
 

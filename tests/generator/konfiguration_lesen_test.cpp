@@ -1,4 +1,5 @@
 #include "konfiguration_lesen.h"
+#include "test_dateien.h"
 
 #include <gtest/gtest.h>
 
@@ -202,6 +203,16 @@ TEST(KonfigurationLesen, ZeilenlaengeGrenze) {
   Gelesen zuLang = lesen(eintrag("A") + "D" + std::string(1022, 'x') + "\n" + eintrag("B"));
   EXPECT_EQ(zuLang.lesung.art, Lesung::ZU_LANG);
   EXPECT_EQ(zuLang.lesung.zeile, 10u);
+}
+
+// A file without end is read up to its first line that is too long, a
+// longer one than any catalogue not whole.
+TEST(KonfigurationLesen, DateiOhneEnde) {
+  ConfigListe liste;
+  EXPECT_EQ(konfigurationLesen("/dev/zero", liste).art, Lesung::ZU_LANG);
+  TempVerzeichnis tmp;
+  dateiSchreiben(tmp.datei("gross"), std::string(MAX_DATEIGROESSE + 1, '\n'));
+  EXPECT_EQ(konfigurationLesen(tmp.datei("gross").c_str(), liste).art, Lesung::ZU_GROSS);
 }
 
 TEST(ZahlLesen, VorzeichenLeerraumUndRest) {

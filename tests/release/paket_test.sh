@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Unpacks the release zip into a fresh folder and uses it with a fresh Wine
-# prefix, as on a Windows with nothing installed: the check sums hold (the
-# source archive's for the file beside the zip), each
+# prefix, as on a Windows with nothing installed: the check sums hold in
+# the zip and beside it, the read-mes read in every Notepad, each
 # of the four programs starts with its caption and converts one example, and
 # zorbel.exe writes from the example definition file what the native zorbel
 # writes. Needs a display (DISPLAY) but no prepared prefix.
@@ -17,10 +17,14 @@ source "$(dirname "$0")/../support/pruefungen.sh"
 
 mkdir -p "$ARBEIT/paket"
 unzip -q "$ZIP" -d "$ARBEIT/paket"
-(cd "$ARBEIT/paket" && sha256sum --quiet --ignore-missing -c SHA256SUMS)
-ergebnis $? "SHA256SUMS"
-grep -- '-source.tar.gz$' "$ARBEIT/paket/SHA256SUMS" | (cd "$(dirname "$ZIP")" && sha256sum --quiet -c)
-ergebnis $? "SHA256SUMS holds the sum of the source archive beside the zip"
+for ordner in "$ARBEIT/paket" "$(dirname "$ZIP")"; do
+  (cd "$ordner" && sha256sum --quiet --strict -c SHA256SUMS)
+  ergebnis $? "SHA256SUMS in $ordner"
+done
+for text in LIESMICH.txt README.txt; do
+  [ "$(head -c 3 "$ARBEIT/paket/$text" | od -An -tx1)" = " ef bb bf" ]
+  ergebnis $? "$text begins with a byte order mark, which every Notepad reads as UTF-8"
+done
 for datei in $(printf '%s/Velmora.exe ' $BUILDS) zorbel.exe umrechnungen.conf LIESMICH.txt \
   README.txt LICENSE; do
   [ -s "$ARBEIT/paket/$datei" ]

@@ -2,8 +2,7 @@
 # The README's commands refuse what they cannot do before they install or
 # build anything: each row is the arguments, the exit code and a text of
 # standard error.
-# Usage: tests/scripts/aufrufe.sh "BUILD ...", every build in the order in
-# which CMake lists them
+# Usage: tests/scripts/aufrufe.sh
 set -uo pipefail
 QUELLE=$(cd "$(dirname "$0")/../.." && pwd)
 source "$QUELLE/tests/support/pruefungen.sh"
@@ -22,8 +21,7 @@ cd "$QUELLE"
 pruefen 2 "Unknown build '../builds/full'" scripts/run.sh ../builds/full
 pruefen 2 "Unknown build ''" scripts/run.sh ""
 pruefen 2 "Unknown build 'full '" scripts/run.sh "full "
-pruefen 2 "usage: scripts/run.sh [BUILD], BUILD one of: $1" \
-  scripts/run.sh full seven
+pruefen 2 "usage: scripts/run.sh [BUILD]" scripts/run.sh full seven
 pruefen 2 "usage: scripts/test.sh" scripts/test.sh ""
 pruefen 2 "usage: scripts/test.sh" scripts/test.sh " "
 pruefen 2 "usage: scripts/test.sh" scripts/test.sh "unit asan"
