@@ -3,11 +3,11 @@
 exclamation marks above its head. Writes turtle.ico (32 by 32 pixels, 24 bits
 per pixel with a transparency mask) and turtle.png, a preview.
 
-The title bar shows the icon at 16 by 16, each pixel made of a square of
-two by two that are ANDed together, colour and mask alike: a square that
-mixes a transparent pixel (black in the colour) with a mark's would turn
-opaque black. The marks therefore fill whole squares, on even rows and
-columns, with gaps of whole squares.
+The title bar shows the icon at 16 by 16, each pixel a blend of a square
+of two by two in which a transparent pixel counts as black. The marks are
+four pixels wide with gaps of two, and they and their gaps fill whole
+squares (even rows and columns), so that each stays a yellow mark of its
+own there.
 
 Run from this folder: python3 turtle.py
 """
@@ -15,18 +15,18 @@ import struct
 import zlib
 
 BILD = [
+    "..............YYYY..YYYY..YYYY..",
+    "..............YYYY..YYYY..YYYY..",
+    "..............YYYY..YYYY..YYYY..",
+    "..............YYYY..YYYY..YYYY..",
+    "..............YYYY..YYYY..YYYY..",
+    "..............YYYY..YYYY..YYYY..",
+    "..............YYYY..YYYY..YYYY..",
+    "..............YYYY..YYYY..YYYY..",
     "................................",
     "................................",
-    "..................YY..YY..YY....",
-    "..................YY..YY..YY....",
-    "..................YY..YY..YY....",
-    "..................YY..YY..YY....",
-    "..................YY..YY..YY....",
-    "..................YY..YY..YY....",
-    "................................",
-    "................................",
-    "..................YY..YY..YY....",
-    "..................YY..YY..YY....",
+    "..............YYYY..YYYY..YYYY..",
+    "..............YYYY..YYYY..YYYY..",
     "........kkkkkkk.................",
     "......kkGGGGGGGkk.......kkkkk...",
     ".....kGGgGGGGGgGGk.....kSSSSSk..",
