@@ -49,7 +49,8 @@ ergebnis $? "an edited definition file is checked by the build: $(grep -m 3 -E '
 # check's), every row an entry in one file. c: a class named like a C
 # library function, like the converter's own namespace or like a member of
 # the class, a statement that does not parse or closes the function early;
-# what compiles is named by no message. p: a statement that joins the next
+# what compiles is named by no message, digit separators and raw strings
+# among it. p: a statement that joins the next
 # generated line, opens a comment that the next entry closes or is a
 # preprocessor line; a label " m" from the typo "zz m"; an entry without P,
 # and a last one without E. Each row: the kind, the class name, the
@@ -63,6 +64,8 @@ faelle=(
   "c|ZuFrueh|ergebnis = basis; }|0"
   "c|KommentarAmEnde|ergebnis = basis; // 1 ft = 0.3048 m|-"
   "c|LeerzeichenDanach |ergebnis = basis;|-"
+  "c|Ziffern|ergebnis = basis * 1'000; const char *s = \"x'/*\"; (void)s;|-"
+  "c|Roh|const char *r = R\"(\")\"; const char *s = \"/*\"; (void)r; (void)s; ergebnis = basis;|-"
   "p|Fortgesetzt|ergebnis = basis * 2; \\|3"
   "p|KommentarAuf|ergebnis = basis; /*|3"
   "p|KommentarZu|*/ ergebnis = basis;|-"
