@@ -34,10 +34,10 @@ done
 export WINEPREFIX="$ARBEIT/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-# The driver stands beside the unpacked builds' folders, where it looks for them.
-cp "$TREIBER" "$ARBEIT/paket/"
+# The window tests stand beside the unpacked builds' folders, where they look for them.
+cp "$TREIBER" "$(dirname "$TREIBER")/fenster_tests.dll" "$ARBEIT/paket/"
 for build in $BUILDS; do
-  (cd "$ARBEIT/paket" && wine fenster_test.exe "$build" paket)
+  (cd "$ARBEIT/paket" && wine fenster_test.exe "$build" 'Paket.*')
   ergebnis $? "$build: caption and one conversion"
 done
 
@@ -51,5 +51,5 @@ for option in --classes --functions --objects --units; do
 done
 diff -r "$ARBEIT/exe" "$ARBEIT/nativ" >/dev/null
 ergebnis $? "zorbel.exe writes what zorbel writes"
-rm -f "$ARBEIT/paket/fenster_test.exe"
+rm -f "$ARBEIT/paket/fenster_test.exe" "$ARBEIT/paket/fenster_tests.dll"
 abschluss "release package"
