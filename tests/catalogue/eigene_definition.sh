@@ -48,7 +48,8 @@ ergebnis $? "an edited definition file is checked by the build: $(grep -m 3 -E '
 # (c: the compiler's, one build that goes on after a failure; p: the
 # check's), every row an entry in one file. c: a class named like a C
 # library function, like the converter's own namespace or like a member of
-# the class, a statement that does not parse or closes the function early;
+# the class, a statement that does not parse, leaves a quote open or closes
+# the function early;
 # what compiles is named by no message, digit separators and raw strings
 # among it. p: a statement that joins the next
 # generated line, opens a comment that the next entry closes or is a
@@ -62,6 +63,7 @@ faelle=(
   "c|typ|ergebnis = basis;|0"
   "c|Syntaxfehler|ergebnis = basis *;|3"
   "c|ZuFrueh|ergebnis = basis; }|0"
+  "c|ZeichenOffen|ergebnis = basis; \"|3"
   "c|KommentarAmEnde|ergebnis = basis; // 1 ft = 0.3048 m|-"
   "c|LeerzeichenDanach |ergebnis = basis;|-"
   "c|Ziffern|ergebnis = basis * 1'000; const char *s = \"x'/*\"; (void)s;|-"

@@ -44,39 +44,6 @@ TEST_F(ZorbelTest, BenutzungNenntDenAufgerufenenNamen) {
   EXPECT_EQ(lauf.fehler, "Benutzung: ./gen option\n" + BENUTZUNG_OPTIONEN);
 }
 
-// Each folder of fehlerfaelle/ holds a definition file (or none, or a
-// directory in its place), the commands in `befehl` (shell lines that call
-// the programs by their names) and what they must answer: standard output,
-// standard error and the last exit code. They run where an old
-// umrechnungen.h stands, which a failed run leaves as it was.
-TEST_F(ZorbelTest, Fehlerfaelle) {
-  const std::string faelle = FEHLERFAELLE_VERZEICHNIS;
-  const std::string programme = ZORBEL.substr(0, ZORBEL.rfind('/'));
-  Lauf liste;
-  befehlAusfuehren(faelle, "ls", liste.ausgabe, liste.fehler);
-  std::size_t anzahl = 0;
-  for (std::size_t anfang = 0, ende; (ende = liste.ausgabe.find('\n', anfang)) != std::string::npos;
-       anfang = ende + 1) {
-    const std::string fall = liste.ausgabe.substr(anfang, ende - anfang);
-    const std::string ordner = faelle + "/" + fall;
-    befehlAusfuehren(dir.pfad(),
-                     "rm -rf ./* && cp -R '" + ordner + "/.' . && rm befehl ausgabe fehler code");
-    dateiSchreiben(dir.datei("umrechnungen.h"), "alt");
-    Lauf lauf;
-    lauf.code = befehlAusfuehren(dir.pfad(),
-                                 "{ PATH='" + programme + "':$PATH; . '" + ordner + "/befehl'; }",
-                                 lauf.ausgabe, lauf.fehler);
-    EXPECT_EQ(lauf.ausgabe, dateiLesen(ordner + "/ausgabe")) << fall;
-    EXPECT_EQ(lauf.fehler, dateiLesen(ordner + "/fehler")) << fall;
-    EXPECT_EQ(std::to_string(lauf.code) + "\n", dateiLesen(ordner + "/code")) << fall;
-    if (lauf.code != 0) {
-      EXPECT_EQ(dateiLesen(dir.datei("umrechnungen.h")), "alt") << fall;
-    }
-    ++anzahl;
-  }
-  EXPECT_GE(anzahl, 15u);
-}
-
 TEST_F(ZorbelTest, VorhandeneAusgabeWirdGanzErsetzt) {
   dateiSchreiben(dir.datei("einheiten.cpp"), std::string(100000, '~'));
   definition(EINTRAG);

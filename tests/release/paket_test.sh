@@ -21,6 +21,9 @@ for ordner in "$ARBEIT/paket" "$(dirname "$ZIP")"; do
   (cd "$ordner" && sha256sum --quiet --strict -c SHA256SUMS)
   ergebnis $? "SHA256SUMS in $ordner"
 done
+# No entry carries extra fields (zip -X): their times would differ between builds.
+! zipinfo -v "$ZIP" | grep 'length of extra field' | grep -qv ': 0 bytes'
+ergebnis $? "entries without extra fields"
 for text in LIESMICH.txt README.txt; do
   [ "$(head -c 3 "$ARBEIT/paket/$text" | od -An -tx1)" = " ef bb bf" ]
   ergebnis $? "$text begins with a byte order mark, which every Notepad reads as UTF-8"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# zorbel.exe under Wine against the native zorbel: on the same definition
-# files, every option must give the same output files byte for byte, the
-# same messages and the same exit code.
+# What only Windows shows of zorbel.exe under Wine, beside the error cases
+# that it runs too (tests/generator/fehlerfaelle.py): on the golden and
+# every build's definition files each option writes what the native zorbel
+# writes; a target is written in place through a second name, to a FIFO
+# and a device; runs at once all succeed; the manifest is there.
 # Usage: tests/release/zorbel_vergleich.sh <native zorbel> <zorbel.exe>
 set -uo pipefail
 NATIV=$(realpath "$1")
@@ -11,7 +13,7 @@ ARBEIT=$(mktemp -d)
 trap 'rm -rf "$ARBEIT"' EXIT
 source "$QUELLE/tests/support/pruefungen.sh"
 
-# Definition files: the golden examples, every build's file, and faulty ones.
+# Definition files: the golden examples and every build's file.
 mkdir -p "$ARBEIT/faelle"
 for datei in "$QUELLE"/tests/generator/golden/*/umrechnungen.conf; do
   cp "$datei" "$ARBEIT/faelle/golden-$(basename "$(dirname "$datei")")"
@@ -19,23 +21,16 @@ done
 for datei in "$QUELLE"/converter/builds/*/umrechnungen.conf; do
   cp "$datei" "$ARBEIT/faelle/build-$(basename "$(dirname "$datei")")"
 done
-printf 'C A\nT 1\nP 1\nF f;\nQ q\nq a\nZ z\nz b\nE\n kaputt\n' >"$ARBEIT/faelle/fehlerhaft"
-{ printf 'C A\r\nT 1\r\nP 1\r\n'; head -c 1100 /dev/zero | tr '\0' x; printf '\n'; } \
-  >"$ARBEIT/faelle/zu-lang"
-{ printf 'C A\nT 1\nP 1\nF f;\nQ q\nq a\nZ z\nz b\nE\nC B\n'; head -c 1021 /dev/zero | tr '\0' x; } \
-  >"$ARBEIT/faelle/ende-1022"
 
 # Runs one program in a fresh folder: exit code, messages, written files.
 laufen() {
   local wer=$1 fall=$2 option=$3
   local ordner=$ARBEIT/$wer
   rm -rf "$ordner" && mkdir -p "$ordner"
-  [ "$fall" != fehlt ] && cp "$ARBEIT/faelle/$fall" "$ordner/umrechnungen.conf"
+  cp "$ARBEIT/faelle/$fall" "$ordner/umrechnungen.conf"
   local programm
   if [ "$wer" = nativ ]; then programm=("$NATIV"); else programm=(wine "$EXE"); fi
   (cd "$ordner" && "${programm[@]}" $option >../$wer.aus 2>../$wer.err; echo $? >../$wer.code)
-  # The usage text names the program as it was invoked.
-  sed -i "s|^Benutzung: .* option|Benutzung: zorbel option|" "$ARBEIT/$wer.err"
 }
 
 vergleichen() {
@@ -51,43 +46,10 @@ vergleichen() {
   ergebnis $? "$fall $option differs in:$unterschied"
 }
 
-for fall in $(ls "$ARBEIT/faelle") fehlt; do
+for fall in $(ls "$ARBEIT/faelle"); do
   for option in --classes --functions --objects --units; do
     vergleichen "$fall" "$option"
   done
-done
-vergleichen golden-beispiel "--check umrechnungen.conf"
-vergleichen golden-beispiel ""
-vergleichen golden-beispiel "--class"
-vergleichen golden-beispiel "--units --classes"
-# The generator's golden folders through zorbel.exe: every option writes
-# its golden file.
-for ordner in "$QUELLE"/tests/generator/golden/*/; do
-  fall=golden-$(basename "$ordner")
-  for paar in --classes:umrechnungen.h --functions:umrechnungen.cpp \
-    --objects:umrechnung_liste_objekte_erstellen.cpp --units:einheiten.cpp; do
-    laufen wine "$fall" "${paar%%:*}"
-    cmp -s "$ARBEIT/wine/${paar#*:}" "$ordner/${paar#*:}"
-    ergebnis $? "$fall ${paar%%:*}: zorbel.exe does not write the golden ${paar#*:}"
-  done
-done
-# The generator's error cases of zorbel through zorbel.exe: the commands of
-# the folder's `befehl`, their output, messages and last exit code.
-zorbel() { wine "$EXE" "$@"; }
-for ordner in "$QUELLE"/tests/generator/fehlerfaelle/*/; do
-  fall=$(basename "$ordner")
-  grep -q '^definitionspruefer' "$ordner/befehl" && continue
-  rm -rf "$ARBEIT/fall" && mkdir "$ARBEIT/fall" && cp -R "$ordner/." "$ARBEIT/fall"
-  (cd "$ARBEIT/fall" && rm befehl ausgabe fehler code && printf alt >umrechnungen.h &&
-    . "$ordner/befehl" >../wine.aus 2>../wine.err
-    echo $? >../wine.code)
-  sed -i "s|^Benutzung: .* option|Benutzung: zorbel option|" "$ARBEIT/wine.err"
-  unterschied=""
-  cmp -s "$ARBEIT/wine.aus" "$ordner/ausgabe" || unterschied+=" ausgabe"
-  cmp -s "$ARBEIT/wine.err" "$ordner/fehler" || unterschied+=" fehler"
-  cmp -s "$ARBEIT/wine.code" "$ordner/code" || unterschied+=" code"
-  [ -z "$unterschied" ]
-  ergebnis $? "$fall: zorbel.exe differs in:$unterschied"
 done
 
 # Opening the target writes through a second name, to a FIFO's reader and
