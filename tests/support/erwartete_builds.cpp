@@ -1,103 +1,92 @@
 #include "erwartete_builds.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <set>
 
 namespace erwartet {
 
-// As in the definition files, with constant arguments: the compiler folds
-// them into the correctly rounded powers, on every platform.
-#define P10(n) std::pow(10.0, n)
-#define F(ausdruck) [](long double basis) -> long double { return ausdruck; }
-
-// Literals are doubles, arithmetic on basis is long double, powers of ten
-// come from pow in double and are multiplied in last.
 const std::vector<Erwartung> &vollerKatalog() {
   static const std::vector<Erwartung> katalog = {
-      {"FeetToMeter", 50006, "ft", "m", 1, F(basis * 0.3048)},
-      {"MeterToFeet", 50006, "m", "ft", 1, F(basis / 0.3048)},
-      {"AngstroemToMeter", 50006, "\xC5", "m", 1, F(P10(-10) * basis)},
-      {"MeterToAngstroem", 50006, "m", "\xC5", 1, F(P10(10) * basis)},
-      {"InchToMeter", 50006, "in", "m", 1, F(basis * 0.0254)},
-      {"MeterToInch", 50006, "m", "in", 1, F(basis / 0.0254)},
-      {"YardToMeter", 50006, "yd", "m", 1, F(basis * 0.9144)},
-      {"MeterToYard", 50006, "m", "yd", 1, F(basis / 0.9144)},
-      {"MileToMeter", 50006, "mile", "m", 1, F(basis * 1609.344)},
-      {"MeterToMile", 50006, "m", "mile", 1, F(basis / 1609.344)},
-      {"SeemeileToMeter", 50006, "sm", "m", 1, F(basis * 1852)},
-      {"MeterToSeemeile", 50006, "m", "sm", 1, F(basis / 1852)},
+      {"FeetToMeter", 50006, "ft", "m", 1, 376.296265440000018948L},
+      {"MeterToFeet", 50006, "m", "ft", 1, 4050.41929133858247281L},
+      {"AngstroemToMeter", 50006, "\xC5", "m", 1, 1.23456780000000004492e-07L},
+      {"MeterToAngstroem", 50006, "m", "\xC5", 1, 12345678000000L},
+      {"InchToMeter", 50006, "in", "m", 1, 31.3580221199999987242L},
+      {"MeterToInch", 50006, "m", "in", 1, 48605.0314960629941012L},
+      {"YardToMeter", 50006, "yd", "m", 1, 1128.88879631999998832L},
+      {"MeterToYard", 50006, "m", "yd", 1, 1350.13976377952757291L},
+      {"MileToMeter", 50006, "mile", "m", 1, 1986844.28152320006279L},
+      {"MeterToMile", 50006, "m", "mile", 1, 0.767124865783822452439L},
+      {"SeemeileToMeter", 50006, "sm", "m", 1, 2286419.5655999999999L},
+      {"MeterToSeemeile", 50006, "m", "sm", 1, 0.66661328293736501078L},
       {"KelvinToCelsius", 50005, "K",
        "\xB0"
        "C",
-       1, F(basis - 273.15)},
+       1, 961.417800000000022709L},
       {"CelsiusToKelvin", 50005,
        "\xB0"
        "C",
-       "K", 1, F(basis + 273.15)},
+       "K", 1, 1507.71779999999997723L},
       {"FahrenheitToCelsius", 50005,
        "\xB0"
        "F",
        "\xB0"
        "C",
-       1, F((basis - 32) * 0.5555555555555556)},
+       1, 668.093222222222251849L},
       {"CelsiusToFahrenheit", 50005,
        "\xB0"
        "C",
        "\xB0"
        "F",
-       1, F(basis * 1.8 + 32)},
-      {"GrammToKilogramm", 50004, "g", "kg", 1, F(basis / 1000)},
-      {"KilogrammToGramm", 50004, "kg", "g", 1, F(basis * 1000)},
-      {"KilogrammToTonne", 50004, "kg", "t", 1, F(basis / 1000)},
-      {"TonneToKilogramm", 50004, "t", "kg", 1, F(basis * 1000)},
-      {"AMEToKilogramm", 50004, "u", "kg", 1, F((basis * 1.6605655) * P10(-27))},
-      {"KilogrammToAME", 50004, "kg", "u", 1, F((basis / 1.6605655) * P10(27))},
-      {"OunceToKilogramm", 50004, "oz", "kg", 1, F((basis * 28.3495) * P10(-3))},
-      {"KilogrammToOunce", 50004, "kg", "oz", 1, F((basis / 28.3495) * P10(3))},
-      {"PoundToKilogramm", 50004, "lb", "kg", 1, F(basis * 0.45359237)},
-      {"KilogrammToPound", 50004, "kg", "lb", 1, F(basis / 0.45359237)},
-      {"QuadratmeterToAr", 50002, "m\xB2", "a", 2, F(basis / 100)},
-      {"ArToQuadratmeter", 50002, "a", "m\xB2", 2, F(basis * 100)},
-      {"QuadratmeterToHektar", 50002, "m\xB2", "ha", 2, F(basis / 10000)},
-      {"HecktarToQuadratmeter", 50002, "ha", "m\xB2", 2, F(basis * 10000)},
-      {"QuadratmeterToMorgen", 50002, "m\xB2", "Morgen", 2, F(basis / 2500)},
-      {"MorgenToQuadratmeter", 50002, "Morgen", "m\xB2", 2, F(basis * 2500)},
-      {"QuadratmeterToSquareFoot", 50002, "m\xB2", "sq ft", 2, F(basis / 0.0929)},
-      {"SquareFootToQuadratmeter", 50002, "sq ft", "m\xB2", 2, F(basis * 0.09290306)},
-      {"QuadratmeterToacre", 50002, "m\xB2", "ac", 2, F(basis / 4046.856)},
-      {"acreToQuadratmeter", 50002, "ac", "m\xB2", 2, F(basis * 4046.856)},
-      {"SekundeToMinute", 50007, "s", "min", 1, F(basis / 60)},
-      {"MinuteToSekunde", 50007, "min", "s", 1, F(basis * 60)},
-      {"SekundeToStunde", 50007, "s", "h", 1, F(basis / 3600)},
-      {"StundeToSekunde", 50007, "h", "s", 1, F(basis * 3600)},
-      {"SekundeToTag", 50007, "s", "d", 1, F(basis / 86400)},
-      {"TagToSekunde", 50007, "d", "s", 1, F(basis * 86400)},
-      {"NewtonToDyn", 50003, "N", "dyn", 1, F(basis / 0.00001)},
-      {"DynToNewton", 50003, "dyn", "N", 1, F(basis * 0.00001)},
-      {"NewtonToPond", 50003, "N", "p", 1, F(basis / 0.00980665)},
-      {"PondToNewton", 50003, "p", "N", 1, F(basis * 0.00980665)},
-      {"PascalToBar", 50001, "Pa", "bar", 1, F(basis / 100000)},
-      {"BarToPascal", 50001, "bar", "Pa", 1, F(basis * 100000)},
-      {"PascalTommHg", 50001, "Pa", "mmHg", 1, F(basis / 133.322)},
-      {"mmHgToPascal", 50001, "mmHg", "Pa", 1, F(basis * 133.322)},
-      {"PascalToatm", 50001, "Pa", "atm", 1, F(basis / 101325)},
-      {"atmToPascal", 50001, "atm", "Pa", 1, F(basis * 101325)},
-      {"PascalToat", 50001, "Pa", "at", 1, F(basis / 98066.5)},
-      {"atToPascal", 50001, "at", "Pa", 1, F(basis * 98066.5)},
-      {"PascalToTorr", 50001, "Pa", "Torr", 1, F(basis / 133.32236842105263)},
-      {"TorrToPascal", 50001, "Torr", "Pa", 1, F(basis * 133.32236842105263)},
-      {"PascalTomWS", 50001, "Pa", "mWS", 1, F(basis / 9806.65)},
-      {"mWSToPascal", 50001, "mWS", "Pa", 1, F(basis * 9806.65)},
-      {"PascalTopsi", 50001, "Pa", "psi", 1, F(basis / 6895)},
-      {"psiToPascal", 50001, "psi", "Pa", 1, F(basis * 6895)},
+       1, 2254.22204000000005486L},
+      {"GrammToKilogramm", 50004, "g", "kg", 1, 1.23456780000000000002L},
+      {"KilogrammToGramm", 50004, "kg", "g", 1, 1234567.79999999999995L},
+      {"KilogrammToTonne", 50004, "kg", "t", 1, 1.23456780000000000002L},
+      {"TonneToKilogramm", 50004, "t", "kg", 1, 1234567.79999999999995L},
+      {"AMEToKilogramm", 50004, "u", "kg", 1, 2.05008069609089997588e-24L},
+      {"KilogrammToAME", 50004, "kg", "u", 1, 7.43462272340356389631e+29L},
+      {"OunceToKilogramm", 50004, "oz", "kg", 1, 34.9993798460999995317L},
+      {"KilogrammToOunce", 50004, "kg", "oz", 1, 43548.1331240409898591L},
+      {"PoundToKilogramm", 50004, "lb", "kg", 1, 559.990534327686027727L},
+      {"KilogrammToPound", 50004, "kg", "lb", 1, 2721.75610008607494605L},
+      {"QuadratmeterToAr", 50002, "m\xB2", "a", 2, 12.345678L},
+      {"ArToQuadratmeter", 50002, "a", "m\xB2", 2, 123456.779999999999994L},
+      {"QuadratmeterToHektar", 50002, "m\xB2", "ha", 2, 0.12345678L},
+      {"HecktarToQuadratmeter", 50002, "ha", "m\xB2", 2, 12345678L},
+      {"QuadratmeterToMorgen", 50002, "m\xB2", "Morgen", 2, 0.493827119999999999999L},
+      {"MorgenToQuadratmeter", 50002, "Morgen", "m\xB2", 2, 3086419.5L},
+      {"QuadratmeterToSquareFoot", 50002, "m\xB2", "sq ft", 2, 13289.2120559741662742L},
+      {"SquareFootToQuadratmeter", 50002, "sq ft", "m\xB2", 2, 114.695126397467994622L},
+      {"QuadratmeterToacre", 50002, "m\xB2", "ac", 2, 0.305068379008296794414L},
+      {"acreToQuadratmeter", 50002, "ac", "m\xB2", 2, 4996118.10883680027382L},
+      {"SekundeToMinute", 50007, "s", "min", 1, 20.5761299999999999998L},
+      {"MinuteToSekunde", 50007, "min", "s", 1, 74074.0679999999999978L},
+      {"SekundeToStunde", 50007, "s", "h", 1, 0.342935499999999999989L},
+      {"StundeToSekunde", 50007, "h", "s", 1, 4444444.07999999999993L},
+      {"SekundeToTag", 50007, "s", "d", 1, 0.0142889791666666666662L},
+      {"TagToSekunde", 50007, "d", "s", 1, 106666657.919999999998L},
+      {"NewtonToDyn", 50003, "N", "dyn", 1, 123456779.999999989901L},
+      {"DynToNewton", 50003, "dyn", "N", 1, 0.01234567800000000101L},
+      {"NewtonToPond", 50003, "N", "p", 1, 125890.880168049230754L},
+      {"PondToNewton", 50003, "p", "N", 1, 12.1069743158700001097L},
+      {"PascalToBar", 50001, "Pa", "bar", 1, 0.0123456779999999999995L},
+      {"BarToPascal", 50001, "bar", "Pa", 1, 123456780L},
+      {"PascalTommHg", 50001, "Pa", "mmHg", 1, 9.26004560387632929836L},
+      {"mmHgToPascal", 50001, "mmHg", "Pa", 1, 164595.048231600003362L},
+      {"PascalToatm", 50001, "Pa", "atm", 1, 0.0121842368615840118431L},
+      {"atmToPascal", 50001, "atm", "Pa", 1, 125092582.334999999999L},
+      {"PascalToat", 50001, "Pa", "at", 1, 0.0125890880168049231892L},
+      {"atToPascal", 50001, "at", "Pa", 1, 121069743.1587L},
+      {"PascalToTorr", 50001, "Pa", "Torr", 1, 9.2600200148038491043L},
+      {"TorrToPascal", 50001, "Torr", "Pa", 1, 164595.503072368419197L},
+      {"PascalTomWS", 50001, "Pa", "mWS", 1, 0.125890880168049236563L},
+      {"mWSToPascal", 50001, "mWS", "Pa", 1, 12106974.3158699995502L},
+      {"PascalTopsi", 50001, "Pa", "psi", 1, 0.179052617839013778091L},
+      {"psiToPascal", 50001, "psi", "Pa", 1, 8512344.98099999999977L},
   };
   return katalog;
 }
-
-#undef F
-#undef P10
 
 namespace {
 

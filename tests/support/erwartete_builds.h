@@ -25,16 +25,18 @@ const char QUADRATMETER[] = "m\xB2";
 const char ANGSTROEM[] = "\xC5";
 
 // One class of the full build's catalogue, as zorbel generates it from the
-// definition file. A conversion added to the full build is a row here, at
-// its place in the definition file, ending in `true` (`nurImVollen`) where
-// the earlier builds, whose files are fixed, do not have it.
-typedef long double (*Formel)(long double);
+// definition file, with what its berechne gives for basis BASIS (as the
+// table of the catalogue gives it, computed in long double). A conversion
+// added to the full build is a row here, at its place in the definition
+// file, ending in `true` (`nurImVollen`) where the earlier builds, whose
+// files are fixed, do not have it.
+const long double BASIS = 1234.5678L;
 struct Erwartung {
   const char *klasse;
   int typ;
   const char *quell, *ziel;
   int potenz;
-  Formel formel;
+  long double ergebnis;
   // Added to the full build after the earlier builds took their classes:
   // none of them has it.
   bool nurImVollen = false;
