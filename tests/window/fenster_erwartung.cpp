@@ -15,10 +15,6 @@ Element box(int id, int j, int y, int breite) {
 Fenster voll(const Masse &m) {
   const int bx = m.bx, by = m.by, sx = m.sx;
   Fenster f;
-  f.titel = "Velmora";
-  f.breite = 425;
-  f.hoehe = 260;
-  f.veraenderbar = false;
   f.elemente = {
       {5, Art::Box, "COMBOBOX", "Alles", 15, 20, 15 * bx, -1},
       box(1, 0, 7 * by, sx / 14),
@@ -38,11 +34,7 @@ Fenster voll(const Masse &m) {
   f.ok = 8;
   f.boxMitListe = 12 * by;
   f.groessenboxMitListe = 7 * by;
-  f.ohneScrollbalkenAbschalten = true;
-  f.infobox = true;
-  f.neuWaehltAlles = true;
-  f.fehlerMitBesitzer = true;
-  f.iconFarbtiefen = {24};
+  f.ohneScrollbalkenAbschalten = f.infobox = f.neuWaehltAlles = f.fehlerMitBesitzer = true;
   return f;
 }
 
@@ -51,10 +43,6 @@ Fenster voll(const Masse &m) {
 Fenster frueh(const Masse &m, int rahmen) {
   const int bx = m.bx, by = m.by, sx = m.sx, boxBreite = m.vs + 5 * bx;
   Fenster f;
-  f.titel = "Velmora";
-  f.breite = 425;
-  f.hoehe = 260;
-  f.veraenderbar = false;
   f.elemente = {
       box(1, 0, 5 * by, boxBreite),
       box(2, 1, 5 * by, boxBreite),
@@ -68,17 +56,7 @@ Fenster frueh(const Masse &m, int rahmen) {
   };
   if (rahmen > 0)
     f.elemente.push_back({10, Art::Rahmen, "BUTTON", "", -10, -(by / 2), rahmen, rahmen});
-  f.groessenbox = 0;
-  f.eingabe = 5;
-  f.ausgabe = 6;
-  f.ok = 7;
   f.boxMitListe = 5 * by;
-  f.groessenboxMitListe = 0;
-  f.ohneScrollbalkenAbschalten = false;
-  f.infobox = false;
-  f.neuWaehltAlles = false;
-  f.fehlerMitBesitzer = false;
-  f.iconFarbtiefen = {24};
   return f;
 }
 

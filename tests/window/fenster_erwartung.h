@@ -24,21 +24,22 @@ struct Element {
   int x, y, breite, hoehe; // hoehe -1: the box's height is checked with its list
 };
 
+// As the earlier builds have it, where a row says nothing else.
 struct Fenster {
-  const erwartet::Build *build;
-  std::string titel;
-  int breite, hoehe;
-  bool veraenderbar;             // sizing border and maximize box
+  const erwartet::Build *build = nullptr;
+  std::string titel = "Velmora";
+  int breite = 425, hoehe = 260;
+  bool veraenderbar = false;     // sizing border and maximize box
   std::vector<Element> elemente; // in creation order
-  int groessenbox;               // id of the quantity box, 0 without one
-  int eingabe, ausgabe, ok;
-  int boxMitListe; // height of a unit box with its list dropped down
-  int groessenboxMitListe;
-  bool ohneScrollbalkenAbschalten; // CBS_DISABLENOSCROLL
-  bool infobox;                    // "&über..." shows the About box, else it beeps
-  bool neuWaehltAlles;
-  bool fehlerMitBesitzer;          // the error box is owned by the main window
-  std::vector<int> iconFarbtiefen; // bits per pixel of the images of icon 101
+  int groessenbox = 0;           // id of the quantity box, 0 without one
+  int eingabe = 5, ausgabe = 6, ok = 7;
+  int boxMitListe = 0; // height of a unit box with its list dropped down
+  int groessenboxMitListe = 0;
+  bool ohneScrollbalkenAbschalten = false; // CBS_DISABLENOSCROLL
+  bool infobox = false;                    // "&über..." shows the About box, else it beeps
+  bool neuWaehltAlles = false;
+  bool fehlerMitBesitzer = false;         // the error box is owned by the main window
+  std::vector<int> iconFarbtiefen = {24}; // bits per pixel of the images of icon 101
 };
 
 // The window of the named build for these measures; null for an unknown name.

@@ -1,13 +1,14 @@
 // fenster_tests.dll: loaded into a running Velmora.exe by fenster_test.exe,
-// it runs the GoogleTest cases of the groups that VELMORA_TEST_FILTER names
-// against the process's window on a thread of its own, writes the number
-// of failed tests to the file VELMORA_TEST_ERGEBNIS, and ends the program
-// as a user would: by "B&eenden", or by its close box where
-// VELMORA_TEST_ENDE is "schliessen".
+// it runs the GoogleTest cases that VELMORA_TEST_FILTER names against the
+// process's window on a thread of its own, writes the number of failed
+// tests into the file VELMORA_TEST_ERGEBNIS, and ends the program as a
+// user would: by "B&eenden", or by its close box where VELMORA_TEST_ENDE
+// is "schliessen".
 #include "im_prozess.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,29 +27,27 @@ BOOL CALLBACK eigenesFenster(HWND hwnd, LPARAM) {
   return !hauptfenster;
 }
 
-void notieren(HWND box) {
-  Box b = {text(box),
-           text(GetDlgItem(box, 0xFFFF)),
-           nullptr,
-           GetWindow(box, GW_OWNER),
-           IsWindowEnabled(hauptfenster) != FALSE,
-           GetWindowLongA(box, GWL_STYLE),
-           GetWindowLongA(GetDlgItem(box, IDOK), GWL_STYLE),
-           {}};
-  for (HWND kind = GetWindow(box, GW_CHILD); kind; kind = GetWindow(kind, GW_HWNDNEXT)) {
-    b.kinder.push_back(text(kind));
-    if ((GetWindowLongA(kind, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && klassenName(kind) == "Static")
-      b.icon = reinterpret_cast<HICON>(SendMessageA(kind, STM_GETICON, 0, 0));
-  }
-  boxen.push_back(b);
-}
-
-// A message box is closed with "OK", the About box with Escape.
+// Notes a box once; a message box is closed with "OK", the About box with
+// Escape.
 LRESULT CALLBACK cbt(int code, WPARAM wParam, LPARAM lParam) {
   HWND box = reinterpret_cast<HWND>(wParam);
   if (code == HCBT_ACTIVATE && klassenName(box) == "#32770" && !GetPropA(box, "gesehen")) {
     SetPropA(box, "gesehen", box);
-    notieren(box);
+    Box b = {text(box),
+             text(GetDlgItem(box, 0xFFFF)),
+             nullptr,
+             GetWindow(box, GW_OWNER),
+             IsWindowEnabled(hauptfenster) != FALSE,
+             GetWindowLongA(box, GWL_STYLE),
+             GetWindowLongA(GetDlgItem(box, IDOK), GWL_STYLE),
+             {}};
+    for (HWND kind = GetWindow(box, GW_CHILD); kind; kind = GetWindow(kind, GW_HWNDNEXT)) {
+      b.kinder.push_back(text(kind));
+      if ((GetWindowLongA(kind, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+          klassenName(kind) == "Static")
+        b.icon = reinterpret_cast<HICON>(SendMessageA(kind, STM_GETICON, 0, 0));
+    }
+    boxen.push_back(b);
     if (GetDlgItem(box, 0xFFFF))
       PostMessageA(box, WM_COMMAND, IDOK, 0);
     else
@@ -102,9 +101,8 @@ void befehl(int id) {
 }
 
 std::string text(HWND element) {
-  std::string puffer(static_cast<size_t>(GetWindowTextLengthA(element)) + 1, '\0');
-  puffer.resize(static_cast<size_t>(
-      SendMessageA(element, WM_GETTEXT, puffer.size(), reinterpret_cast<LPARAM>(&puffer[0]))));
+  char puffer[8192] = "";
+  SendMessageA(element, WM_GETTEXT, sizeof puffer, reinterpret_cast<LPARAM>(puffer));
   return puffer;
 }
 
@@ -114,11 +112,10 @@ void textSetzen(HWND element, const std::string &text) {
 
 std::vector<std::string> eintraege(HWND box) {
   std::vector<std::string> liste;
-  for (WPARAM i = 0; i < static_cast<WPARAM>(SendMessageA(box, CB_GETCOUNT, 0, 0)); ++i) {
-    std::string eintrag(static_cast<size_t>(SendMessageA(box, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
-    SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&eintrag[0]));
-    liste.push_back(eintrag.c_str());
-  }
+  char eintrag[256];
+  for (WPARAM i = 0; i < static_cast<WPARAM>(SendMessageA(box, CB_GETCOUNT, 0, 0)); ++i)
+    if (SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(eintrag)) >= 0)
+      liste.push_back(eintrag);
   return liste;
 }
 
@@ -127,14 +124,11 @@ int auswahl(HWND box) {
 }
 
 bool waehlen(HWND box, const std::string &eintrag) {
-  std::vector<std::string> liste = eintraege(box);
-  WPARAM i = 0;
-  while (i < liste.size() && liste[i] != eintrag)
-    ++i;
-  if (eintrag.empty() || i == liste.size())
-    i = static_cast<WPARAM>(-1);
-  SendMessageA(box, CB_SETCURSEL, i, 0);
-  return eintrag.empty() || i != static_cast<WPARAM>(-1);
+  const std::vector<std::string> liste = eintraege(box);
+  const WPARAM i =
+      static_cast<WPARAM>(std::find(liste.begin(), liste.end(), eintrag) - liste.begin());
+  SendMessageA(box, CB_SETCURSEL, i < liste.size() ? i : static_cast<WPARAM>(-1), 0);
+  return eintrag.empty() || i < liste.size();
 }
 
 // A child's normal place is kept in its parent's client coordinates: one

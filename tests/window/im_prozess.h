@@ -1,7 +1,7 @@
 // What the window tests have inside Velmora's process, where they run on a
 // thread of their own: the program's window, the boxes it has shown (a CBT
-// hook on its thread sees each as it is activated, notes it and closes
-// it), and the controls read and set as the user's actions would.
+// hook on its thread notes each as it is activated and closes it), and the
+// controls, read and set as the user's actions would.
 #ifndef VELMORA_IM_PROZESS_H
 #define VELMORA_IM_PROZESS_H
 
@@ -12,21 +12,19 @@
 
 // A message box or dialog as it was activated.
 struct Box {
-  std::string titel, text; // text: a message box's (control 0xFFFF)
-  HICON icon;              // of its SS_ICON control
-  HWND besitzer;
+  std::string titel, text;         // text: a message box's (control 0xFFFF)
+  HICON icon;                      // of its SS_ICON control
+  HWND besitzer;                   //
   bool hauptfensterAktiv;          // the main window enabled meanwhile
   LONG stil, okStil;               // its own style and that of its IDOK control
   std::vector<std::string> kinder; // its controls' texts, in order
 };
 
 extern HWND hauptfenster;
-// The boxes shown so far, the first first.
-extern std::vector<Box> boxen;
+extern std::vector<Box> boxen; // the first first
 
 HWND element(int id);
-// Sends a command; returns once handled, any box it opened closed.
-void befehl(int id);
+void befehl(int id); // returns once handled, any box it opened closed
 std::string text(HWND element);
 void textSetzen(HWND element, const std::string &text);
 std::vector<std::string> eintraege(HWND box);
@@ -34,8 +32,7 @@ int auswahl(HWND box);
 // Selects the entry whose bytes equal `eintrag` (none for ""); false if
 // there is none.
 bool waehlen(HWND box, const std::string &eintrag);
-// Its place in its parent's client area.
-RECT lage(HWND element);
+RECT lage(HWND element); // in its parent's client area
 std::string klassenName(HWND element);
 // The menu, one line per entry: "id|flags|text"; a pop-up "POPUP|text".
 std::string menueText(HMENU menue);
