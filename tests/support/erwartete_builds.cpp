@@ -248,15 +248,6 @@ std::vector<Klasse> klassen(const Build &b) {
 
 namespace {
 
-// Prefixes below 1, whose factors a run-time library's power function may
-// round wrongly: asked of every build that lists both units.
-const Beispiel KLEINE_VORSAETZE[] = {
-    {"1", " ", "kg", "\xB5", "g", "1.00e+09"},
-    {"1", " ", "Pa", "m", "bar", "0.0100"},
-    {"1", " ", "oz", "c", "kg", "2.8350"},
-    {"1", " ", "psi", "p", "bar", "6.90e+10"},
-};
-
 // Input that no number or no unit makes, asked of every build: "m", "ft"
 // and "Å" are in each.
 const char AUSSERHALB[] = "Ergebnis au\xDF"
@@ -272,13 +263,6 @@ const Beispiel UNGEWOEHNLICHE_EINGABEN[] = {
     {"1", " ", "", " ", "ft", KEIN_ERGEBNIS},
     {"1", " ", "m", " ", "", KEIN_ERGEBNIS},
 };
-
-bool enthaelt(const Einheiten &einheiten, const char *einheit) {
-  for (const std::string &e : einheiten)
-    if (e == einheit)
-      return true;
-  return false;
-}
 
 // The unit lists of the quantities whose rows leave them empty: the source
 // labels of the build's classes of that quantity ("Alles": of all), sorted
@@ -299,13 +283,9 @@ void einheitenAbleiten(Build &b) {
 }
 
 // A build's row completed: unit lists derived, and the requests that every
-// build answers or, for prefixes below 1, that every build with both units
-// answers.
+// build answers.
 Build vollstaendig(Build b) {
   einheitenAbleiten(b);
-  for (const Beispiel &f : KLEINE_VORSAETZE)
-    if (enthaelt(b.anfangs, f.quellEinheit) && enthaelt(b.anfangs, f.zielEinheit))
-      b.beispiele.push_back(f);
   b.beispiele.insert(b.beispiele.end(), std::begin(UNGEWOEHNLICHE_EINGABEN),
                      std::end(UNGEWOEHNLICHE_EINGABEN));
   b.beispiele.push_back(GRUNDBEISPIEL);
