@@ -22,7 +22,7 @@ for ordner in "$ARBEIT/paket" "$(dirname "$ZIP")"; do
   ergebnis $? "SHA256SUMS in $ordner"
 done
 # No entry carries extra fields (zip -X): their times would differ between builds.
-! zipinfo -v "$ZIP" | grep 'length of extra field' | grep -qv ': 0 bytes'
+! zipinfo -v "$ZIP" | grep 'length of extra field' | grep -qvE ': +0 bytes'
 ergebnis $? "entries without extra fields"
 for text in LIESMICH.txt README.txt; do
   [ "$(head -c 3 "$ARBEIT/paket/$text" | od -An -tx1)" = " ef bb bf" ]
