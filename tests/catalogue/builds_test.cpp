@@ -118,6 +118,8 @@ TEST_F(Build, FehlendeTexte) {
   EXPECT_FALSE(liste.umrechnen(nullptr, " ", "m", &ausgabe, " ", "m"));
   EXPECT_FALSE(liste.umrechnen("1", " ", nullptr, &ausgabe, " ", "m"));
   EXPECT_FALSE(liste.umrechnen("1", " ", "m", &ausgabe, nullptr, "m"));
+  EXPECT_FALSE(liste.umrechnen("1", " ", "m", &ausgabe, " ", nullptr));
+  EXPECT_EQ(ausgabe, nullptr);
 }
 
 #if VELMORA_WERT_ALS_TEXT

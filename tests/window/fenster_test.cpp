@@ -284,21 +284,16 @@ TEST(Groessen, Neu) {
 
 // ---- conversions: what the window adds to the list's --------------------------
 
-// The request reaches the list, its answer the field, the same twice and
-// 0 after another input; no request before a unit is chosen.
+// The request reaches the list and its answer the field, input as long
+// as the field takes too; no request before a unit is chosen. What the
+// list makes of requests: the catalogue tests.
 TEST(Umrechnen, Anfrage) {
   befehl(B().groessen.front().befehl);
   EXPECT_EQ(umrechnen("1", "", "", "", ""), KEINE_UMRECHNUNG);
   EXPECT_EQ(umrechnen("5", "k", "m", " ", "ft"), "16404.1995");
-  EXPECT_EQ(umrechnen("5", "k", "m", " ", "ft"), "16404.1995");
-  EXPECT_EQ(umrechnen("0", "k", "m", " ", "ft"), "0.00e+00");
-  // Input as long as the field takes.
-  const std::string AUSSERHALB = "Ergebnis au\xDF"
-                                 "erhalb des Zahlenbereichs";
-  EXPECT_EQ(umrechnen(std::string(5000, '7'), " ", "m", " ", "ft"), AUSSERHALB);
+  EXPECT_EQ(umrechnen(std::string(5000, '7'), " ", "m", " ", "ft"), "Ergebnis au\xDF"
+                                                                    "erhalb des Zahlenbereichs");
   EXPECT_EQ(text(element(F().eingabe)).size(), 5000u);
-  EXPECT_EQ(umrechnen("1" + std::string(4999, '0'), " ", "m", " ", "ft"), AUSSERHALB);
-  EXPECT_EQ(umrechnen("0." + std::string(4998, '0'), " ", "m", " ", "ft"), "0.00e+00");
   EXPECT_EQ(grundbeispiel(), GRUND);
 }
 
