@@ -37,7 +37,7 @@ const erwartet::Build &B() {
   return *F().build;
 }
 
-const erwartet::Groessenbefehl &groesse(const std::string &name) {
+const erwartet::Groessenbefehl &groesse(const char *name) {
   for (const erwartet::Groessenbefehl &g : B().groessen)
     if (g.name == name)
       return g;
