@@ -13,7 +13,6 @@
 #include "meldungen.h"
 #include "zeilen_ansicht.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -53,12 +52,10 @@ bool aufrufLesen(int argc, char **argv, Aufruf &aufruf) {
 }
 
 bool kopieren(const char *kopie, const std::string &inhalt) {
-  std::FILE *datei = std::fopen(kopie, "wb");
-  bool gut = datei && std::fwrite(inhalt.data(), 1, inhalt.size(), datei) == inhalt.size();
-  gut = datei && std::fclose(datei) == 0 && gut;
-  if (!gut)
-    std::cerr << "definitionspruefer: " << kopie << " could not be written\n";
-  return gut;
+  if (bytesSchreiben(kopie, inhalt))
+    return true;
+  std::cerr << "definitionspruefer: " << kopie << " could not be written\n";
+  return false;
 }
 
 bool ansichtMachen(const Aufruf &aufruf, const ConfigListe &liste, const Fundstellen &fundstellen) {

@@ -44,14 +44,6 @@ bool lesen(const std::string &name, std::string &inhalt) {
   return gut;
 }
 
-bool schreiben(const std::string &name, const std::string &inhalt) {
-  std::FILE *datei = std::fopen(name.c_str(), "wb");
-  if (!datei)
-    return false;
-  const bool geschrieben = std::fwrite(inhalt.data(), 1, inhalt.size(), datei) == inhalt.size();
-  return std::fclose(datei) == 0 && geschrieben;
-}
-
 // The text with a #line before each line of an entry, and one back to the
 // file itself before the first line of none after them.
 std::string mitZeilen(const AusgabeDatei &datei, const std::string &eigenerName,
@@ -93,10 +85,18 @@ bool ansichtSchreiben(const std::string &generiert, const std::string &ansicht,
       fehler = von + " is not what zorbel " + OPTIONEN[i].name + " writes from the definition file";
       return false;
     }
-    if (!schreiben(nach, mitZeilen(datei, alsLiteral(von), alsLiteral(definition), zeilen))) {
+    if (!bytesSchreiben(nach, mitZeilen(datei, alsLiteral(von), alsLiteral(definition), zeilen))) {
       fehler = nach + " could not be written";
       return false;
     }
   }
   return true;
+}
+
+bool bytesSchreiben(const std::string &name, const std::string &inhalt) {
+  std::FILE *datei = std::fopen(name.c_str(), "wb");
+  if (!datei)
+    return false;
+  const bool geschrieben = std::fwrite(inhalt.data(), 1, inhalt.size(), datei) == inhalt.size();
+  return std::fclose(datei) == 0 && geschrieben;
 }

@@ -20,4 +20,7 @@ bool ansichtSchreiben(const std::string &generiert, const std::string &ansicht,
                       const std::string &definition, const ConfigListe &liste,
                       const Fundstellen &fundstellen, std::string &fehler);
 
+// Writes `inhalt` as the file `name`, whole; false where that fails.
+bool bytesSchreiben(const std::string &name, const std::string &inhalt);
+
 #endif
