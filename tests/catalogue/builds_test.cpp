@@ -25,13 +25,6 @@ protected:
   const erwartet::Build *b = nullptr;
 };
 
-const erwartet::Erwartung *imVollenKatalog(const std::string &klasse) {
-  for (const erwartet::Erwartung &e : erwartet::vollerKatalog())
-    if (klasse == e.klasse)
-      return &e;
-  return nullptr;
-}
-
 long double berechnen(Umrechnung &u, long double basis) {
   u.basis = basis;
   u.berechne();
@@ -40,28 +33,21 @@ long double berechnen(Umrechnung &u, long double basis) {
 
 TEST_F(Build, KlassenReihenfolgeUndCodes) {
   Umrechnung_Liste liste;
-  std::vector<erwartet::Klasse> erwartet = erwartet::klassen(*b);
+  std::vector<erwartet::Erwartung> erwartet = erwartet::klassen(*b);
   SCOPED_TRACE(erwartet::woErwartet(b->name));
   ASSERT_EQ(liste.liste.size(), erwartet.size());
   size_t i = 0;
   for (Umrechnung *u : liste.liste) {
-    const erwartet::Klasse &k = erwartet[i++];
-    SCOPED_TRACE(k.name);
-    EXPECT_EQ(klassenName(*u), k.name);
-    EXPECT_EQ(u->typ, k.typ);
-    const erwartet::Erwartung *e = imVollenKatalog(k.name);
-    if (!e) { // MeterToMeter copies the value
-      EXPECT_STREQ(u->gibQuellBez(), "m");
-      EXPECT_STREQ(u->gibZielBez(), "m");
-      EXPECT_EQ(berechnen(*u, 1234.5678L), 1234.5678L);
-      continue;
-    }
-    EXPECT_STREQ(u->gibQuellBez(), e->quell);
-    EXPECT_STREQ(u->gibZielBez(), e->ziel);
+    const erwartet::Erwartung &e = erwartet[i++];
+    SCOPED_TRACE(e.klasse);
+    EXPECT_EQ(klassenName(*u), e.klasse);
+    EXPECT_EQ(u->typ, e.typ);
+    EXPECT_STREQ(u->gibQuellBez(), e.quell);
+    EXPECT_STREQ(u->gibZielBez(), e.ziel);
 #if VELMORA_POTENZ
-    EXPECT_EQ(u->gibPotenz(), e->potenz);
+    EXPECT_EQ(u->gibPotenz(), e.potenz);
 #endif
-    EXPECT_EQ(berechnen(*u, erwartet::BASIS), e->ergebnis);
+    EXPECT_EQ(berechnen(*u, erwartet::BASIS), e.ergebnis);
   }
 }
 
@@ -154,26 +140,12 @@ TEST_F(Build, WertAlsText) {
   EXPECT_EQ(frisch.basis, 5.0L);
 }
 
-// The formatting edges, through the conversion that copies the value.
-TEST_F(Build, FormatOhneKette) {
+// A failed request gives the last request's text.
+TEST_F(Build, FehlschlagBehaeltText) {
   Umrechnung_Liste liste;
-  const struct {
-    const char *eingabe, *ausgabe;
-  } faelle[] = {{"0.01", "0.0100"},
-                {"0.00999", "9.99e-03"},
-                {"999999999.99", "999999999.9900"},
-                {"1e9", "1.00e+09"},
-                {"0", "0.00e+00"},
-                {"-1", "-1.00e+00"},
-                {"1e400", "Ergebnis au\xDF"
-                          "erhalb des Zahlenbereichs"}};
-  for (const auto &f : faelle) {
-    const char *ausgabe = nullptr;
-    ASSERT_TRUE(liste.umrechnen(f.eingabe, " ", "m", &ausgabe, " ", "m"));
-    EXPECT_STREQ(ausgabe, f.ausgabe) << f.eingabe;
-  }
-  // A failed request leaves the last text alone.
   const char *ausgabe = nullptr;
+  ASSERT_TRUE(liste.umrechnen("1e400", " ", "m", &ausgabe, " ", "m"));
+  ausgabe = nullptr;
   EXPECT_FALSE(liste.umrechnen("5", " ", "ft", &ausgabe, " ", "in"));
   EXPECT_STREQ(ausgabe, "Ergebnis au\xDF"
                         "erhalb des Zahlenbereichs");
