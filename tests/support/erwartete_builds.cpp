@@ -45,8 +45,8 @@ bool zeileLesen(const Zeile &f, std::vector<Erwartung> &katalog, std::vector<Bui
     if (art == 'E' && !b)
       return false;
     (art == 'K' ? katalog : b->eigeneKlassen)
-        .push_back({f[1], std::atoi(f[2]), f[3], f[4], std::atoi(f[5]),
-                    std::strtold(f[6], nullptr), f.size() > 7});
+        .push_back({f[1], std::atoi(f[2]), f[3], f[4], std::atoi(f[5]), std::strtold(f[6], nullptr),
+                    f.size() > 7});
     return true;
   case 'B':
     builds.push_back({f[1], {}, {}, {}, {}, f.size() > 2 ? f[2] : "", {}});
@@ -76,7 +76,7 @@ struct Daten {
 // class, each of a quantity that its menu has, by the quantity's code in
 // the build: given, or that of its name in the full build's menu.
 std::vector<Erwartung> klassenAus(const std::vector<Erwartung> &katalog, const Build &voll,
-                               const Build &b) {
+                                  const Build &b) {
   std::map<int, int> codes = b.eigeneCodes;
   for (const Groessenbefehl &v : voll.groessen)
     for (const Groessenbefehl &eigen : b.groessen)
@@ -115,14 +115,13 @@ void einheitenAbleiten(const Daten &d, Build &b) {
     b.anfangs = b.groessen.front().einheiten;
 }
 
-
 const Daten &daten() {
   static const Daten d = [] {
     Daten d;
     std::vector<Beispiel> fuerAlle;
     for (const Zeile &f : zeilen()) {
-      const char *art = f.empty() || f[0][0] == '\0' || f[0][1] ? nullptr
-                                                                 : std::strchr(ARTEN, f[0][0]);
+      const char *art =
+          f.empty() || f[0][0] == '\0' || f[0][1] ? nullptr : std::strchr(ARTEN, f[0][0]);
       if (!art)
         continue;
       if (f.size() < static_cast<size_t>(art[1] - '0') ||
