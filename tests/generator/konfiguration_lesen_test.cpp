@@ -75,16 +75,6 @@ TEST(KonfigurationLesen, GrosseUndNullBytes) {
             "GELESEN 9\nAb" + nul + "cd|50006|1|ergebnis = basis;|Meter|" + nul + "|Fuss|ft||\n");
 }
 
-// A file without end is read up to its first line that is too long, a
-// longer one than any catalogue not whole.
-TEST(KonfigurationLesen, DateiOhneEnde) {
-  ConfigListe liste;
-  EXPECT_EQ(konfigurationLesen("/dev/zero", liste).art, Lesung::ZU_LANG);
-  TempVerzeichnis tmp;
-  dateiSchreiben(tmp.datei("gross"), std::string(MAX_DATEIGROESSE + 1, '\n'));
-  EXPECT_EQ(konfigurationLesen(tmp.datei("gross").c_str(), liste).art, Lesung::ZU_GROSS);
-}
-
 TEST(ZahlLesen, VorzeichenLeerraumUndRest) {
   EXPECT_EQ(zahlLesen("  -12abc"), -12);
   EXPECT_EQ(zahlLesen("+50007"), 50007);
