@@ -402,12 +402,6 @@ TEST(Rahmen, GroesseUndSymbol) {
 
 // ---- groups of their own -----------------------------------------------------------
 
-// A program of the unpacked release package as a user first meets it.
-TEST(Paket, TitelUndAnfrage) {
-  EXPECT_EQ(text(hauptfenster), F().titel);
-  EXPECT_EQ(grundbeispiel(), GRUND);
-}
-
 // The full build made from the README's example: the light-year ("ly")
 // added in both directions, sorted by unsigned bytes.
 TEST(Lichtjahr, Anfragen) {

@@ -1,9 +1,8 @@
 // fenster_tests.dll: loaded into a running Velmora.exe by fenster_test.exe,
 // it runs the GoogleTest cases that VELMORA_TEST_FILTER names against the
-// process's window on a thread of its own, writes the number of failed
-// tests into the file VELMORA_TEST_ERGEBNIS, and ends the program as a
-// user would: by "B&eenden", or by its close box where VELMORA_TEST_ENDE
-// is "schliessen".
+// process's window on a thread of its own. Where one failed, it ends the
+// program with FEHLGESCHLAGEN; else as a user would: by "B&eenden", or by
+// its close box where VELMORA_TEST_ENDE is "schliessen".
 #include "im_prozess.h"
 
 #include <gtest/gtest.h>
@@ -70,10 +69,8 @@ DWORD WINAPI testsLaufen(void *) {
   const int fehler = RUN_ALL_TESTS();
   UnhookWindowsHookEx(haken);
   std::fflush(stdout);
-  if (std::FILE *ergebnis = std::fopen(std::getenv("VELMORA_TEST_ERGEBNIS"), "w")) {
-    std::fprintf(ergebnis, "%d\n", fehler);
-    std::fclose(ergebnis);
-  }
+  if (fehler)
+    ExitProcess(FEHLGESCHLAGEN);
   const char *ende = std::getenv("VELMORA_TEST_ENDE");
   if (ende && std::string(ende) == "schliessen")
     PostMessageA(hauptfenster, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -20,6 +20,9 @@ struct Box {
   std::vector<std::string> kinder; // its controls' texts, in order
 };
 
+// The exit code with which the tests end the program where one failed.
+const DWORD FEHLGESCHLAGEN = 77;
+
 extern HWND hauptfenster;
 extern std::vector<Box> boxen; // the first first
 

@@ -1,16 +1,16 @@
 // fenster_test BUILD [FILTER]: starts BUILD\Velmora.exe from its own
 // folder, loads the window tests (fenster_tests.dll, beside it) into the
 // running program and waits for it to end. FILTER picks the groups, as
-// GoogleTest's filter (default: those that every build runs). Exit code 0
-// only where every test passed (the number the tests write into the file
-// VELMORA_TEST_ERGEBNIS) and Velmora then ended with exit code 0.
-#include <windows.h>
+// GoogleTest's filter (default: those that every build runs). Its exit
+// code is Velmora's: 0 where every test passed and the program then ended
+// by itself with 0, FEHLGESCHLAGEN where a test failed.
+#include "im_prozess.h"
 
 #include <cstdio>
 #include <string>
 
 int main(int argc, char **argv) {
-  char pfad[MAX_PATH] = "", ergebnis[MAX_PATH] = "";
+  char pfad[MAX_PATH] = "";
   GetModuleFileNameA(nullptr, pfad, MAX_PATH);
   const std::string ordner = std::string(pfad).substr(0, std::string(pfad).rfind('\\') + 1);
   if (argc < 2 || argc > 3) {
@@ -18,10 +18,8 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string exe = ordner + argv[1] + "\\Velmora.exe", dll = ordner + "fenster_tests.dll";
-  GetTempFileNameA(ordner.c_str(), "erg", 0, ergebnis);
-  SetEnvironmentVariableA("VELMORA_TEST_ERGEBNIS", ergebnis);
   SetEnvironmentVariableA("VELMORA_TEST_BUILD", argv[1]);
-  SetEnvironmentVariableA("VELMORA_TEST_FILTER", argc == 3 ? argv[2] : "-Paket.*:Lichtjahr.*");
+  SetEnvironmentVariableA("VELMORA_TEST_FILTER", argc == 3 ? argv[2] : "-Lichtjahr.*");
   STARTUPINFOA start = {};
   start.cb = sizeof start;
   PROCESS_INFORMATION p = {};
@@ -49,18 +47,11 @@ int main(int argc, char **argv) {
   }
   WaitForSingleObject(p.hProcess, INFINITE);
   GetExitCodeProcess(p.hProcess, &code);
-  int fehlgeschlagen = -1;
-  if (std::FILE *datei = std::fopen(ergebnis, "r")) {
-    if (std::fscanf(datei, "%d", &fehlgeschlagen) != 1)
-      fehlgeschlagen = -1;
-    std::fclose(datei);
-  }
-  DeleteFileA(ergebnis);
-  if (fehlgeschlagen < 0)
-    std::printf("FAILED: %s ended with exit code %lu before its tests finished: they were at the "
-                "last test begun above\n",
-                exe.c_str(), code);
+  if (code == FEHLGESCHLAGEN)
+    std::printf("FAILED: window tests in %s failed, as above\n", exe.c_str());
   else if (code != 0)
-    std::printf("FAILED: %s ended with exit code %lu after its tests\n", exe.c_str(), code);
-  return fehlgeschlagen == 0 && code == 0 ? 0 : 1;
+    std::printf("FAILED: %s ended with exit code %lu, during the last test begun above or after "
+                "the tests\n",
+                exe.c_str(), code);
+  return static_cast<int>(code);
 }
