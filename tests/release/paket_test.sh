@@ -40,7 +40,7 @@ wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /
 # The window tests stand beside the unpacked builds' folders, where they look for them.
 cp "$TREIBER" "$(dirname "$TREIBER")/fenster_tests.dll" "$ARBEIT/paket/"
 for build in $BUILDS; do
-  (cd "$ARBEIT/paket" && wine fenster_test.exe "$build" 'Fenster.Hauptfenster:Umrechnen.Anfrage')
+  (cd "$ARBEIT/paket" && wine fenster_test.exe "$build" 'Anfang.Hauptfenster:Umrechnen.Anfrage')
   ergebnis $? "$build: its window and requests"
 done
 
