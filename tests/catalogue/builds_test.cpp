@@ -5,6 +5,7 @@
 #include "klassen_name.h"
 #include "umrechnung_liste.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -65,6 +66,13 @@ TEST_F(Build, FaktorOhnePotenz) {
 #if VELMORA_KETTEN
 TEST_F(Build, EinheitenJeGroesse) {
   Umrechnung_Liste liste;
+  // The labels join, in order, what the lists hold.
+  std::list<const char *> vorher{"zz"}, leer;
+  liste.einheitenListen(b->groessen.back().befehl, vorher, leer);
+  erwartet::Einheiten soll = b->groessen.back().einheiten;
+  soll.push_back("zz");
+  std::sort(soll.begin(), soll.end());
+  EXPECT_EQ(erwartet::Einheiten(vorher.begin(), vorher.end()), soll);
   const int alles = b->groessen.front().befehl;
   for (const erwartet::Groessenbefehl &g : b->groessen) {
     std::list<const char *> quell, ziel;
@@ -98,8 +106,36 @@ TEST_F(Build, Beispiele) {
   }
 }
 
+// The list's own search, rows D and V.
+TEST_F(Build, Suche) {
+  Umrechnung_Liste liste;
+  for (const erwartet::Zeile &z : b->suchen) {
+    SCOPED_TRACE(std::string(z[0]) + " " + z[1] + " -> " + z[2]);
+    const std::string soll = z.size() > 3 ? z[3] : "";
+    if (*z[0] == 'D') {
+      const Umrechnung *u = liste.sucheUmrechnung(z[1], z[2]);
+      EXPECT_EQ(u ? klassenName(*u) : "", soll);
+    }
+#if VELMORA_KETTEN
+    Umrechnung *erste = reinterpret_cast<Umrechnung *>(1), *zweite = erste;
+    if (*z[0] == 'V' && !liste.sucheKette(z[1], z[2], erste, zweite)) {
+      EXPECT_EQ(erste, nullptr);
+      EXPECT_EQ(zweite, nullptr);
+      EXPECT_EQ(soll, "");
+    } else if (*z[0] == 'V') {
+      EXPECT_EQ(std::string(erste->gibQuellBez()) + ">" + erste->gibZielBez() + ">" +
+                    zweite->gibZielBez(),
+                soll);
+    }
+#endif
+  }
+}
+
+// Null texts: no request, and no search.
 TEST_F(Build, FehlendeTexte) {
   Umrechnung_Liste liste;
+  EXPECT_EQ(liste.sucheUmrechnung(nullptr, "m"), nullptr);
+  EXPECT_EQ(liste.sucheUmrechnung("ft", nullptr), nullptr);
   const char *ausgabe = nullptr;
   EXPECT_FALSE(liste.umrechnen(nullptr, " ", "m", &ausgabe, " ", "m"));
   EXPECT_FALSE(liste.umrechnen("1", " ", nullptr, &ausgabe, " ", "m"));

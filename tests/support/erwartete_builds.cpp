@@ -13,8 +13,6 @@ const char ZEILEN[] =
 #include "erwartete_builds.txt"
     ;
 
-typedef std::vector<const char *> Zeile;
-
 // The rows' fields; they point into a copy that lives as long as the program.
 std::vector<Zeile> zeilen() {
   static std::string text = ZEILEN;
@@ -33,7 +31,7 @@ std::vector<Zeile> zeilen() {
 }
 
 // The kinds of rows with the fields each has at least; others are comments.
-const char ARTEN[] = "K7B2E7C3G3S1A6";
+const char ARTEN[] = "K7B2E7C3G3S1A6D3V3";
 
 bool zeileLesen(const Zeile &f, std::vector<Erwartung> &katalog, std::vector<Build> &builds,
                 std::vector<Beispiel> &fuerAlle) {
@@ -49,7 +47,7 @@ bool zeileLesen(const Zeile &f, std::vector<Erwartung> &katalog, std::vector<Bui
                     f.size() > 7});
     return true;
   case 'B':
-    builds.push_back({f[1], {}, {}, {}, {}, f.size() > 2 ? f[2] : "", {}});
+    builds.push_back({f[1], {}, {}, {}, {}, f.size() > 2 ? f[2] : "", {}, {}});
     return true;
   case 'A':
     (b ? b->beispiele : fuerAlle)
@@ -58,7 +56,9 @@ bool zeileLesen(const Zeile &f, std::vector<Erwartung> &katalog, std::vector<Bui
   }
   if (!b)
     return false;
-  if (art == 'C')
+  if (art == 'D' || art == 'V')
+    b->suchen.push_back(f);
+  else if (art == 'C')
     b->eigeneCodes[std::atoi(f[1])] = std::atoi(f[2]);
   else if (art == 'G')
     b->groessen.push_back({std::atoi(f[1]), f[2], Einheiten(f.begin() + 3, f.end())});

@@ -14,6 +14,9 @@
 
 namespace erwartet {
 
+// A row's fields.
+typedef std::vector<const char *> Zeile;
+
 // Unit labels in the order the unit boxes show them.
 typedef std::vector<std::string> Einheiten;
 
@@ -62,6 +65,7 @@ struct Build {
   std::vector<Erwartung> eigeneKlassen; // rows E
   const char *bisKlasse;
   std::map<int, int> eigeneCodes;
+  std::vector<Zeile> suchen; // rows D and V
 };
 
 const std::vector<Build> &builds();

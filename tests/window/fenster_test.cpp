@@ -19,14 +19,16 @@
 
 namespace {
 
+typedef std::vector<std::string> Liste;
+
 // A message box or dialog as it was activated.
 struct Box {
-  std::string titel, text;         // text: a message box's (control 0xFFFF)
-  HICON icon;                      // of its SS_ICON control
-  HWND besitzer;                   //
-  bool hauptfensterAktiv;          // the main window enabled meanwhile
-  LONG stil, okStil;               // its own style and that of its IDOK control
-  std::vector<std::string> kinder; // its controls' texts, in order
+  std::string titel, text; // text: a message box's (control 0xFFFF)
+  HICON icon;              // of its SS_ICON control
+  HWND besitzer;           //
+  bool hauptfensterAktiv;  // the main window enabled meanwhile
+  LONG stil, okStil;       // its own style and that of its IDOK control
+  Liste kinder;            // its controls' texts, in order
 };
 
 HWND hauptfenster = nullptr;
@@ -43,8 +45,6 @@ std::string klassenName(HWND fenster) {
   GetClassNameA(fenster, name, sizeof name);
   return name;
 }
-
-typedef std::vector<std::string> Liste;
 
 const int IDM_NEU = 40001, IDM_HILFE = 40003, IDM_UEBER = 40004, IDM_LIZENZ = 40005;
 const int QUELL_PRAEFIX = 1, QUELL_EINHEIT = 2, ZIEL_PRAEFIX = 3, ZIEL_EINHEIT = 4;
@@ -488,8 +488,6 @@ TEST_F(Lichtjahr, Anfragen) {
 
 // ---- the tests in the program ---------------------------------------------------
 
-HMODULE modul = nullptr;
-
 BOOL CALLBACK eigenesFenster(HWND hwnd, LPARAM) {
   DWORD prozess = 0;
   GetWindowThreadProcessId(hwnd, &prozess);
@@ -511,7 +509,7 @@ LRESULT CALLBACK cbt(int code, WPARAM wParam, LPARAM lParam) {
              IsWindowEnabled(hauptfenster) != FALSE,
              GetWindowLongA(box, GWL_STYLE),
              GetWindowLongA(GetDlgItem(box, IDOK), GWL_STYLE),
-             {}};
+             Liste()};
     for (HWND kind = GetWindow(box, GW_CHILD); kind; kind = GetWindow(kind, GW_HWNDNEXT)) {
       b.kinder.push_back(text(kind));
       if ((GetWindowLongA(kind, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
@@ -528,12 +526,12 @@ LRESULT CALLBACK cbt(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 // The window is there once the program's start has shown it.
-DWORD WINAPI testsLaufen(void *) {
+DWORD WINAPI testsLaufen(void *modul) {
   while (EnumWindows(eigenesFenster, 0), !hauptfenster)
     Sleep(20);
   testing::InitGoogleTest();
-  HHOOK haken =
-      SetWindowsHookExA(WH_CBT, cbt, modul, GetWindowThreadProcessId(hauptfenster, nullptr));
+  HHOOK haken = SetWindowsHookExA(WH_CBT, cbt, static_cast<HMODULE>(modul),
+                                  GetWindowThreadProcessId(hauptfenster, nullptr));
   const int fehler = RUN_ALL_TESTS();
   UnhookWindowsHookEx(haken);
   std::fflush(stdout);
@@ -550,9 +548,7 @@ DWORD WINAPI testsLaufen(void *) {
 } // namespace
 
 BOOL WINAPI DllMain(HINSTANCE instanz, DWORD grund, void *) {
-  if (grund == DLL_PROCESS_ATTACH) {
-    modul = instanz;
-    CloseHandle(CreateThread(nullptr, 0, testsLaufen, nullptr, 0, nullptr));
-  }
+  if (grund == DLL_PROCESS_ATTACH)
+    CloseHandle(CreateThread(nullptr, 0, testsLaufen, instanz, 0, nullptr));
   return TRUE;
 }
