@@ -99,13 +99,12 @@ const Fenster *fensterVon(const std::string &build, const Masse &masse) {
   return nullptr;
 }
 
-std::string erwartetesMenue(const erwartet::Build &build) {
+std::string erwartetesMenue(const erwartet::Build &build, int markiert) {
   std::string menue = "POPUP|&Datei\n40001||&Neu\n0|S|\n40002||B&eenden\n"
                       "POPUP|&Gr\xF6\xDF"
                       "e\n";
   for (const erwartet::Groessenbefehl &g : build.groessen)
-    menue +=
-        std::to_string(g.befehl) + (&g == &build.groessen.front() ? "|C|" : "||") + g.name + "\n";
+    menue += std::to_string(g.befehl) + (g.befehl == markiert ? "|C|" : "||") + g.name + "\n";
   return menue + "POPUP|&Hilfe\n40003||&Hilfe\n40004||&\xFC"
                  "ber...\n0|S|\n40005||&Lizenz\n";
 }

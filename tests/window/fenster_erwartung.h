@@ -45,7 +45,8 @@ struct Fenster {
 // The window of the named build for these measures; null for an unknown name.
 const Fenster *fensterVon(const std::string &build, const Masse &masse);
 
-// The menu as the running program reads it: one line per entry, "id|flags|text".
-std::string erwartetesMenue(const erwartet::Build &build);
+// The menu as the running program reads it, with the command `markiert`
+// checked: one line per entry, "id|flags|text".
+std::string erwartetesMenue(const erwartet::Build &build, int markiert);
 
 #endif

@@ -125,17 +125,8 @@ protected:
     ADD_FAILURE() << "no quantity " << name;
     return B().groessen.front();
   }
-  // The ids of the checked entries of the menu.
-  static std::string markiert() {
-    std::string ids;
-    for (const erwartet::Groessenbefehl &g : B().groessen)
-      if (GetMenuState(GetMenu(hauptfenster), static_cast<UINT>(g.befehl), MF_BYCOMMAND) &
-          MF_CHECKED)
-        ids += (ids.empty() ? "" : " ") + std::to_string(g.befehl);
-    return ids;
-  }
   // The menu, one line per entry: "id|flags|text"; a pop-up "POPUP|text".
-  static std::string menueText(HMENU menue) {
+  static std::string menueText(HMENU menue = GetMenu(hauptfenster)) {
     std::string text;
     for (int i = 0; i < GetMenuItemCount(menue); ++i) {
       char name[256] = "";
@@ -180,7 +171,7 @@ protected:
     EXPECT_EQ(auswahl(ZIEL_EINHEIT), -1);
     EXPECT_EQ(F().groessenbox ? auswahl(F().groessenbox) : 0,
               F().groessenbox ? static_cast<int>(index) : 0);
-    EXPECT_EQ(markiert(), std::to_string(g.befehl));
+    EXPECT_EQ(menueText(), erwartetesMenue(B(), g.befehl));
   }
   // What the user sees of the window, to compare before and after.
   static std::string zustand() {
@@ -188,7 +179,7 @@ protected:
     for (int id : {QUELL_PRAEFIX, QUELL_EINHEIT, ZIEL_PRAEFIX, ZIEL_EINHEIT, F().groessenbox})
       if (id)
         z += std::to_string(auswahl(id)) + "/" + std::to_string(eintraege(id).size()) + " ";
-    return z + feld(F().eingabe) + "|" + feld(F().ausgabe) + "|" + markiert();
+    return z + feld(F().eingabe) + "|" + feld(F().ausgabe) + "|" + menueText();
   }
 };
 typedef Probe Anfang, Groessen, Umrechnen, Hilfe, Rahmen, Lichtjahr;
@@ -272,8 +263,7 @@ TEST_F(Anfang, Zustand) {
   for (int id : BOXEN)
     EXPECT_EQ(auswahl(id), -1);
   EXPECT_EQ(feld(F().eingabe) + "|" + feld(F().ausgabe), "|");
-  EXPECT_EQ(markiert(), std::to_string(B().groessen.front().befehl));
-  EXPECT_EQ(menueText(GetMenu(hauptfenster)), erwartetesMenue(B()));
+  EXPECT_EQ(menueText(), erwartetesMenue(B(), B().groessen.front().befehl));
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
   ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(hauptfenster, nullptr), &info));
@@ -327,7 +317,7 @@ TEST_F(Groessen, MenueUndBox) {
   // Other notifications of the box change nothing.
   auswaehlen(F().groessenbox, 3);
   melden(F().groessenbox, CBN_DROPDOWN);
-  EXPECT_EQ(markiert(), std::to_string(B().groessen.front().befehl));
+  EXPECT_EQ(menueText(), erwartetesMenue(B(), B().groessen.front().befehl));
 }
 
 // Commands of other builds' quantities do nothing.
@@ -350,7 +340,7 @@ TEST_F(Groessen, Neu) {
   EXPECT_EQ(auswahl(ZIEL_PRAEFIX), -1);
   if (F().neuWaehltAlles)
     return groessePruefen(B().groessen.front(), 0);
-  EXPECT_EQ(markiert(), std::to_string(temperaturen.befehl));
+  EXPECT_EQ(menueText(), erwartetesMenue(B(), temperaturen.befehl));
   EXPECT_EQ(eintraege(QUELL_EINHEIT), temperaturen.einheiten);
   EXPECT_EQ(auswahl(QUELL_EINHEIT), 1);
   EXPECT_EQ(auswahl(ZIEL_EINHEIT), 0);
