@@ -6,13 +6,8 @@
 #include "umrechnung_liste.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstring>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <map>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -145,15 +140,11 @@ TEST_F(Build, FehlendeTexte) {
 }
 
 #if VELMORA_WERT_ALS_TEXT
-Umrechnung &meterToMeter(Umrechnung_Liste &liste) {
-  return *liste.sucheUmrechnung("m", "m");
-}
-
 // basis is read afresh from the input text whichever of value and prefix
 // is set last; neither alone computes it.
 TEST_F(Build, WertAlsText) {
   Umrechnung_Liste liste;
-  Umrechnung &u = meterToMeter(liste);
+  Umrechnung &u = *liste.sucheUmrechnung("m", "m");
   u.setzeQuellPraefix("k");
   EXPECT_EQ(u.basis, 0.0L);
   EXPECT_EQ(u.wertText, nullptr);

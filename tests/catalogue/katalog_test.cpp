@@ -4,13 +4,8 @@
 #include "klassen_name.h"
 #include "umrechnung_liste.h"
 
-#include <cmath>
 #include <cstdlib>
-#include <cxxabi.h>
 #include <gtest/gtest.h>
-#include <string>
-#include <typeinfo>
-#include <vector>
 
 namespace {
 
