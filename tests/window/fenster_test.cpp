@@ -184,8 +184,6 @@ protected:
 };
 typedef Probe Anfang, Groessen, Umrechnen, Hilfe, Rahmen, Lichtjahr;
 
-// ---- the window as it starts ------------------------------------------------
-
 TEST_F(Anfang, Hauptfenster) {
   EXPECT_EQ(text(hauptfenster), F().titel);
   RECT aussen;
@@ -296,8 +294,6 @@ TEST_F(Anfang, Ressourcen) {
   EXPECT_EQ(farbtiefen("TURTLE").size(), F().infobox ? 1u : 0u);
 }
 
-// ---- quantities ----------------------------------------------------------------
-
 // From the menu, with units selected before each choice, the same one
 // twice; then from the quantity box, backwards.
 TEST_F(Groessen, MenueUndBox) {
@@ -346,8 +342,6 @@ TEST_F(Groessen, Neu) {
   EXPECT_EQ(auswahl(ZIEL_EINHEIT), 0);
 }
 
-// ---- conversions: what the window adds to the list's --------------------------
-
 // The request reaches the list and its answer the field, input as long
 // as the field takes too; no request before a unit is chosen. What the
 // list makes of requests: the catalogue tests.
@@ -393,8 +387,6 @@ TEST_F(Umrechnen, Tasten) {
   EXPECT_EQ(SendMessageA(ausgabe, EM_GETSEL, 0, 0), 0);
 }
 
-// ---- help menu ------------------------------------------------------------------
-
 TEST_F(Hilfe, Boxen) {
   befehl(groesse("Temperaturen").befehl);
   EXPECT_EQ(umrechnen("100", " ", erwartet::GRAD_C, " ", "K"), "373.1500");
@@ -428,8 +420,6 @@ TEST_F(Hilfe, Boxen) {
                                 "Einheiten umrechnen, ohne Gew\xE4hr."}));
 }
 
-// ---- the window's frame ----------------------------------------------------------
-
 // Minimizing works; resizing and maximizing move no control (sizable
 // builds only). The program's end is the launcher's to see.
 TEST_F(Rahmen, GroesseUndSymbol) {
@@ -454,8 +444,6 @@ TEST_F(Rahmen, GroesseUndSymbol) {
   EXPECT_EQ(grundbeispiel(), GRUND);
 }
 
-// ---- a group of its own ------------------------------------------------------------
-
 // The full build made from the README's example: the light-year ("ly")
 // added in both directions, sorted by unsigned bytes.
 TEST_F(Lichtjahr, Anfragen) {
@@ -475,8 +463,6 @@ TEST_F(Lichtjahr, Anfragen) {
   EXPECT_EQ(umrechnen("1", "T", "mile", " ", "ly"), "0.1701");
   EXPECT_EQ(umrechnen("1", " ", "ly", " ", "ly"), "1.0000");
 }
-
-// ---- the tests in the program ---------------------------------------------------
 
 BOOL CALLBACK eigenesFenster(HWND hwnd, LPARAM) {
   DWORD prozess = 0;
