@@ -139,6 +139,29 @@ TEST_F(Build, FehlendeTexte) {
   EXPECT_EQ(ausgabe, nullptr);
 }
 
+// What the list keeps between requests: a failed one changes nothing, and
+// a number longer than any double leaves nothing behind.
+TEST_F(Build, FehlschlaegeAendernNichts) {
+  Umrechnung_Liste liste;
+  const char *ausgabe = nullptr;
+  ASSERT_TRUE(liste.umrechnen("7", " ", "m", &ausgabe, " ", "ft"));
+  EXPECT_FALSE(liste.umrechnen("1", " ", "m", &ausgabe, " ", "kg"));
+  EXPECT_FALSE(liste.umrechnen("1", " ", "", &ausgabe, " ", ""));
+  EXPECT_FALSE(liste.umrechnen("1", " ", "M", &ausgabe, " ", "ft"));
+#if VELMORA_WERT_ALS_TEXT
+  EXPECT_STREQ(liste.sucheUmrechnung("m", "ft")->wertText, "7");
+#else
+  EXPECT_EQ(liste.sucheUmrechnung("m", "ft")->wert, 7.0);
+#endif
+  EXPECT_STREQ(ausgabe, "22.9659");
+  // A number longer than any double, and a request after it.
+  EXPECT_TRUE(liste.umrechnen(std::string(5000, '1').c_str(), " ", "m", &ausgabe, " ", "ft"));
+  EXPECT_STREQ(ausgabe, "Ergebnis au\xDF"
+                        "erhalb des Zahlenbereichs");
+  EXPECT_TRUE(liste.umrechnen("1", " ", "m", &ausgabe, " ", "ft"));
+  EXPECT_STREQ(ausgabe, "3.2808");
+}
+
 #if VELMORA_WERT_ALS_TEXT
 // basis is read afresh from the input text whichever of value and prefix
 // is set last; neither alone computes it.
