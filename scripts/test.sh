@@ -52,14 +52,16 @@ stufe_asan() {
     tests_laufen build/asan asan -j "$JOBS"
 }
 
-# The README's own-catalogue example: Velmora.exe, the driver and its probe.
+# The README's own-catalogue example: its Velmora.exe, tested by build/win's
+# window tests.
 eigen_bauen() {
   mkdir -p build/eigen &&
     cat converter/builds/full/umrechnungen.conf docs/lichtjahr.conf \
       >build/eigen/umrechnungen.conf &&
     cross_konfigurieren build/win-eigen -DVELMORA_BUILD=full \
-      -DVELMORA_CONF="$PWD/build/eigen/umrechnungen.conf" -DVELMORA_TEST_LICHTJAHR=ON &&
-    bauen build/win-eigen fenster_test
+      -DVELMORA_CONF="$PWD/build/eigen/umrechnungen.conf" -DVELMORA_TEST_LICHTJAHR=ON \
+      -DVELMORA_FENSTER_TEST="$PWD/build/win/fenster_test.exe" &&
+    bauen build/win-eigen velmora_full
 }
 
 stufe_wine() {

@@ -464,14 +464,6 @@ TEST_F(Lichtjahr, Anfragen) {
   EXPECT_EQ(umrechnen("1", " ", "ly", " ", "ly"), "1.0000");
 }
 
-BOOL CALLBACK eigenesFenster(HWND hwnd, LPARAM) {
-  DWORD prozess = 0;
-  GetWindowThreadProcessId(hwnd, &prozess);
-  if (prozess == GetCurrentProcessId() && klassenName(hwnd) == "Velmora" && IsWindowVisible(hwnd))
-    hauptfenster = hwnd;
-  return !hauptfenster;
-}
-
 // Notes a box once; a message box is closed with "OK", the About box with
 // Escape.
 LRESULT CALLBACK cbt(int code, WPARAM wParam, LPARAM lParam) {
@@ -501,9 +493,10 @@ LRESULT CALLBACK cbt(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The window is there once the program's start has shown it.
+// The window is there once the program's start has shown it: the only
+// one of its class on this run's own desktop.
 DWORD WINAPI testsLaufen(void *modul) {
-  while (EnumWindows(eigenesFenster, 0), !hauptfenster)
+  while (!IsWindowVisible(hauptfenster = FindWindowA("Velmora", nullptr)))
     Sleep(20);
   testing::InitGoogleTest();
   HHOOK haken = SetWindowsHookExA(WH_CBT, cbt, static_cast<HMODULE>(modul),

@@ -1,6 +1,7 @@
-// fenster_test BUILD [FILTER]: starts BUILD\Velmora.exe from its own
-// folder, loads the window tests (fenster_tests.dll, beside it) into the
-// running program and waits for it to end. FILTER picks the groups, as
+// fenster_test BUILD [FILTER]: starts BUILD\Velmora.exe, BUILD a folder
+// beside it or a path relative to it whose last part names the build, loads
+// the window tests (fenster_tests.dll, beside it) into the running program
+// and waits for it to end. FILTER picks the groups, as
 // GoogleTest's filter (default: those that every build runs). Its exit
 // code is Velmora's: 0 where every test passed and the program then ended
 // by itself with 0.
@@ -18,7 +19,9 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string exe = ordner + argv[1] + "\\Velmora.exe", dll = ordner + "fenster_tests.dll";
-  SetEnvironmentVariableA("VELMORA_TEST_BUILD", argv[1]);
+  const std::string build = argv[1];
+  SetEnvironmentVariableA("VELMORA_TEST_BUILD",
+                          build.substr(build.find_last_of("/\\") + 1).c_str());
   SetEnvironmentVariableA("GTEST_FILTER", argc == 3 ? argv[2] : "-Lichtjahr.*");
   STARTUPINFOA start = {};
   start.cb = sizeof start;
