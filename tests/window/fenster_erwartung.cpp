@@ -1,15 +1,17 @@
 #include "fenster_erwartung.h"
 
-#include <memory>
-
 // The windows as the tests expect them. This table is written apart from the
 // program's own (converter/fenster_elemente.cpp) on purpose: the window is
 // checked against an independent description, not against itself.
 namespace {
 
-Element box(int id, int j, int y, int breite) {
-  const int x = j < 2 ? 75 * j + 15 : 75 * j + 85;
-  return {id, Art::Box, "COMBOBOX", "", x, y, breite, -1};
+// The four unit and prefix boxes, ids 1 to 4 in a row, at place `stelle`
+// of the creation order.
+void boxen(Fenster &f, int stelle, int y, int breite) {
+  for (int j = 3; j >= 0; --j)
+    f.elemente.insert(
+        f.elemente.begin() + stelle,
+        {j + 1, Art::Box, "COMBOBOX", "", j < 2 ? 75 * j + 15 : 75 * j + 85, y, breite, -1});
 }
 
 Fenster voll(const Masse &m) {
@@ -17,10 +19,6 @@ Fenster voll(const Masse &m) {
   Fenster f;
   f.elemente = {
       {5, Art::Box, "COMBOBOX", "Alles", 15, 20, 15 * bx, -1},
-      box(1, 0, 7 * by, sx / 14),
-      box(2, 1, 7 * by, sx / 14),
-      box(3, 2, 7 * by, sx / 14),
-      box(4, 3, 7 * by, sx / 14),
       {6, Art::Eingabefeld, "EDIT", "", bx + 8, by + 60, sx / 7, 3 * by / 2},
       {7, Art::Ausgabefeld, "EDIT", "", bx + 227, by + 60, sx / 7, 3 * by / 2},
       {8, Art::Knopf, "BUTTON", "OK", 15 * bx, 185, 20 * bx, 7 * by / 4},
@@ -28,6 +26,7 @@ Fenster voll(const Masse &m) {
       {10, Art::Rahmen, "BUTTON", "Ausgabe", 225, 50, 170, 100},
       {11, Art::Rahmen, "BUTTON", "", -10, -(by / 2), 2000, 2000},
   };
+  boxen(f, 1, 7 * by, sx / 14);
   f.groessenbox = 5;
   f.eingabe = 6;
   f.ausgabe = 7;
@@ -44,16 +43,13 @@ Fenster frueh(const Masse &m, int rahmen) {
   const int bx = m.bx, by = m.by, sx = m.sx, boxBreite = m.vs + 5 * bx;
   Fenster f;
   f.elemente = {
-      box(1, 0, 5 * by, boxBreite),
-      box(2, 1, 5 * by, boxBreite),
-      box(3, 2, 5 * by, boxBreite),
-      box(4, 3, 5 * by, boxBreite),
       {5, Art::Eingabefeld, "EDIT", "", bx + 10, by + 20, sx / 7, 3 * by / 2},
       {6, Art::Ausgabefeld, "STATIC", "", bx + 225, by + 20, sx / 7, 3 * by / 2},
       {7, Art::Knopf, "BUTTON", "OK", 15 * bx, 130, 20 * bx, 7 * by / 4},
       {8, Art::Rahmen, "BUTTON", "Eingabe", 10, 10, 180, 100},
       {9, Art::Rahmen, "BUTTON", "Ausgabe", 225, 10, 180, 100},
   };
+  boxen(f, 0, 5 * by, boxBreite);
   if (rahmen > 0)
     f.elemente.push_back({10, Art::Rahmen, "BUTTON", "", -10, -(by / 2), rahmen, rahmen});
   f.boxMitListe = 5 * by;
@@ -89,12 +85,12 @@ const struct {
 } // namespace
 
 const Fenster *fensterVon(const std::string &build, const Masse &masse) {
-  static std::unique_ptr<Fenster> fenster;
+  static Fenster fenster;
   for (const auto &zeile : FENSTER)
     if (build == zeile.build && erwartet::build(build)) {
-      fenster.reset(new Fenster(zeile.fenster(masse)));
-      fenster->build = erwartet::build(build);
-      return fenster.get();
+      fenster = zeile.fenster(masse);
+      fenster.build = erwartet::build(build);
+      return &fenster;
     }
   return nullptr;
 }
