@@ -118,7 +118,7 @@ protected:
       alle.push_back(lage(element(e.id)));
     return alle;
   }
-  static const erwartet::Groessenbefehl &groesse(const std::string &name) {
+  static const erwartet::Groessenbefehl &groesse(const char *name) {
     for (const erwartet::Groessenbefehl &g : B().groessen)
       if (g.name == name)
         return g;
